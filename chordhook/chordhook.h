@@ -1,0 +1,23 @@
+// The contract between the launcher and the hook library: the chord message and the
+// library's exports. Both sides include this header and nothing else of each other.
+#pragma once
+
+#include <windows.h>
+
+// Posted to the launcher window when a mouse chord completes; wParam and lParam are 0.
+#define WM_CHORD_ACTIVATE 0xB706
+
+#if defined(CHORDHOOK_BUILD)
+#define CHORDHOOK_API __declspec(dllexport)
+#else
+#define CHORDHOOK_API __declspec(dllimport)
+#endif
+
+// The export names are fixed (the leading underscore is part of them); the .def file maps
+// them onto these functions so that no compiler decoration leaks into the export table.
+extern "C" {
+CHORDHOOK_API int __cdecl _install_module(HWND target);
+CHORDHOOK_API int __cdecl _install_module_vista(HWND target);
+CHORDHOOK_API int __cdecl _remove_module(void);
+CHORDHOOK_API LRESULT CALLBACK _proc_module(int code, WPARAM wparam, LPARAM lparam);
+}

@@ -1,0 +1,29 @@
+// The launcher's side of the mouse hook: choosing the variant, installing, removing, and
+// keeping it installed when the system drops it.
+#pragma once
+
+#include <windows.h>
+
+// How often the low-level hook is checked; the system may remove it silently.
+constexpr UINT HOOK_CHECK_PERIOD_MS = 5000;
+
+bool is_vista_or_later();
+int install_chord_hook();
+int remove_chord_hook();
+
+// Removes whatever is left of the hook and installs it again. Used after the system may
+// have dropped the hook (cancelled log-off, resume, unlock, and the periodic check).
+int reinstall_chord_hook();
+
+// Starts the periodic check on the launcher window (low-level hook only; the in-process
+// hook is never removed by a time-out) and subscribes to unlock notifications.
+void start_hook_watch(HWND window);
+
+// The periodic check's tick: skipped while a mouse button is held, so that a gesture in
+// progress keeps its flags.
+void on_hook_check_timer();
+
+// Session and power notifications after which the hook may have been dropped.
+void on_end_session(WPARAM ending);
+void on_power_broadcast(WPARAM event);
+void on_session_change(WPARAM event);

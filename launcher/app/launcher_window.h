@@ -1,0 +1,35 @@
+// The launcher window: a modeless dialog that lives for the whole run, hidden most of the
+// time, shown at a chord. Its initialisation starts every other part of the program.
+#pragma once
+
+#include <windows.h>
+
+// Timers of the launcher window. The first three are one-shot; the hook check repeats.
+enum : UINT_PTR {
+    TIMER_STARTUP = 1,
+    TIMER_COMMAND_READY = 2,
+    TIMER_DELAYED_ACTIVATION = 3,
+    TIMER_HOOK_CHECK = 4,
+};
+
+constexpr UINT STARTUP_PERIOD_MS = 3000;
+
+// The caption by which a second start finds the first.
+constexpr const char* LAUNCHER_CAPTION = "Vantrel - Brasmoor";
+
+extern HWND main_window;
+extern int startup_complete;
+extern int window_shown;
+extern int activation_pending;
+extern int display_class;
+
+// 1 for 96 logical pixels per inch on both axes, 0 for 120 on both, -1 otherwise.
+int classify_display();
+
+// Creates the launcher window from its template (its initialisation runs inside).
+HWND create_launcher_window(HINSTANCE instance);
+
+void request_activation();
+void show_launcher_window(HWND window);
+void hide_launcher_window(HWND window);
+void shutdown_launcher();

@@ -1,0 +1,11 @@
+// Joining a folder and a name into a fixed-size path buffer.
+#pragma once
+
+#include <cstddef>
+
+constexpr size_t PATH_BUFFER_SIZE = 1024;
+
+// Writes folder + "\" + name into out (out_size bytes, zero-filled first). A result that
+// would not fit leaves out empty rather than cut short, so a truncated name can never point
+// at another file. Returns 1 when the path was written, 0 otherwise.
+int join_path(char* out, size_t out_size, const char* folder, const char* name);

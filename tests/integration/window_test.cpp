@@ -1,0 +1,210 @@
+// The real launcher window, created from its template in this process: its layout, the
+// start-up end, activation by the chord message, hiding, and keeping the hook installed.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "chord_hook.h"
+#include "chordhook.h"
+#include "launcher_window.h"
+#include "panel_controls.h"
+#include "resource.h"
+
+namespace {
+
+std::string class_of(HWND control)
+{
+    char name[64] = {};
+    GetClassNameA(control, name, sizeof name);
+    return name;
+}
+
+std::string text_of(HWND window, int id)
+{
+    char text[256] = {};
+    GetDlgItemTextA(window, id, text, sizeof text);
+    return text;
+}
+
+class LauncherWindow : public ::testing::Test {
+protected:
+    HWND window = nullptr;
+
+    void SetUp() override
+    {
+        startup_complete = 0;
+        window_shown = 0;
+        activation_pending = 0;
+        window = create_launcher_window(GetModuleHandleA(nullptr));
+        ASSERT_NE(window, nullptr);
+        ASSERT_EQ(window, main_window);
+    }
+
+    void TearDown() override
+    {
+        KillTimer(window, TIMER_STARTUP);
+        KillTimer(window, TIMER_HOOK_CHECK);
+        remove_chord_hook();
+        DestroyWindow(window);
+    }
+
+    void end_startup() { SendMessageA(window, WM_TIMER, TIMER_STARTUP, 0); }
+
+    bool topmost() const { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+};
+
+TEST_F(LauncherWindow, TemplateHasItsCaptionStylesAndEveryPanelControl)
+{
+    char caption[64] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Vantrel - Brasmoor");
+
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    LONG ex_style = GetWindowLongA(window, GWL_EXSTYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(ex_style & WS_EX_APPWINDOW);
+    EXPECT_TRUE(ex_style & WS_EX_ACCEPTFILES);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDC_SPLASH)));
+
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WINDOW));
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0)), icon);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0)), icon);
+
+    for (int n = 1; n <= PANEL_COUNT; ++n) {
+        const PanelControls& panel = panel_controls[n - 1];
+        SCOPED_TRACE("panel " + std::to_string(n));
+        HWND group = GetDlgItem(window, panel.group);
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(class_of(group), "Button");
+        EXPECT_EQ(GetWindowLongA(group, GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
+        EXPECT_EQ(text_of(window, panel.group), std::to_string(n));
+        EXPECT_FALSE(IsWindowEnabled(group));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, panel.marker)));
+        EXPECT_TRUE(GetWindowLongA(GetDlgItem(window, panel.marker), GWL_EXSTYLE) & WS_EX_STATICEDGE);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, panel.name)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, panel.link)));
+        HWND icon_control = GetDlgItem(window, panel.icon);
+        ASSERT_NE(icon_control, nullptr);
+        EXPECT_TRUE(IsWindowEnabled(icon_control));
+        EXPECT_EQ(GetWindowLongA(icon_control, GWL_STYLE) & SS_TYPEMASK, SS_ICON);
+    }
+    for (int id : {IDC_SECTION_ICON, IDC_SHIFT_LABEL, IDC_STATUS}) {
+        EXPECT_NE(GetDlgItem(window, id), nullptr) << id;
+    }
+    EXPECT_EQ(text_of(window, IDC_SHIFT_LABEL), " ");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_SHIFT_LABEL)));
+}
+
+TEST_F(LauncherWindow, ChordBeforeStartupEndsDoesNothingButStillAnswersOne)
+{
+    EXPECT_EQ(SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0), 1);
+    EXPECT_EQ(window_shown, 0);
+    EXPECT_EQ(startup_complete, 0);
+}
+
+TEST_F(LauncherWindow, StartupEndHidesPictureAndWindowOnce)
+{
+    end_startup();
+    EXPECT_EQ(startup_complete, 1);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, IDC_SPLASH)));
+    // The start-up timer is one-shot: it was killed at its first tick.
+    EXPECT_FALSE(KillTimer(window, TIMER_STARTUP));
+}
+
+TEST_F(LauncherWindow, ChordShowsTheWindowTopmostWithThePointerOnTheCentreCell)
+{
+    end_startup();
+    EXPECT_EQ(SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0), 1);
+    EXPECT_EQ(window_shown, 1);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_TRUE(topmost());
+
+    RECT rect;
+    GetWindowRect(window, &rect);
+    POINT pointer;
+    GetCursorPos(&pointer);
+    int offset_x = display_class == 1 ? 175 : 205;
+    int offset_y = display_class == 1 ? 172 : 212;
+    EXPECT_EQ(pointer.x, rect.left + offset_x);
+    EXPECT_EQ(pointer.y, rect.top + offset_y);
+
+    // A chord while shown is ignored and still answered with 1.
+    EXPECT_EQ(SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0), 1);
+    EXPECT_EQ(window_shown, 1);
+}
+
+TEST_F(LauncherWindow, CloseAndMinimiseOnlyHide)
+{
+    end_startup();
+    for (WPARAM command : {SC_CLOSE, SC_MINIMIZE, SC_CLOSE | 0x2}) {
+        SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+        ASSERT_TRUE(IsWindowVisible(window));
+        SendMessageA(window, WM_SYSCOMMAND, command, 0);
+        EXPECT_FALSE(IsWindowVisible(window)) << command;
+        EXPECT_TRUE(IsWindow(window));
+        EXPECT_EQ(window_shown, 0);
+    }
+}
+
+TEST_F(LauncherWindow, HideDisablesEveryPanelAndClearsTheStatusLine)
+{
+    end_startup();
+    SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+    for (const PanelControls& panel : panel_controls) {
+        EnableWindow(GetDlgItem(window, panel.group), TRUE);
+        EnableWindow(GetDlgItem(window, panel.name), TRUE);
+        EnableWindow(GetDlgItem(window, panel.link), TRUE);
+    }
+    SetDlgItemTextA(window, IDC_STATUS, "Notepad");
+    hide_launcher_window(window);
+    for (const PanelControls& panel : panel_controls) {
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, panel.group)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, panel.name)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, panel.link)));
+    }
+    EXPECT_EQ(text_of(window, IDC_STATUS), "");
+}
+
+TEST_F(LauncherWindow, LogOffRemovesTheHookAndACancelledOneInstallsItAgain)
+{
+    LRESULT answer = SendMessageA(window, WM_QUERYENDSESSION, 0, 0);
+    EXPECT_EQ(answer, TRUE);
+    EXPECT_EQ(_remove_module(), 0) << "the hook should be gone";
+
+    SendMessageA(window, WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(_remove_module(), 1) << "the hook should be back";
+}
+
+TEST_F(LauncherWindow, HookCheckReinstallsAHookRemovedBehindTheLaunchersBack)
+{
+    ASSERT_EQ(_remove_module(), 1);
+    SendMessageA(window, WM_TIMER, TIMER_HOOK_CHECK, 0);
+    EXPECT_EQ(_remove_module(), 1);
+
+    // A healthy hook stays installed through the check.
+    ASSERT_EQ(install_chord_hook(), 1);
+    SendMessageA(window, WM_TIMER, TIMER_HOOK_CHECK, 0);
+    EXPECT_EQ(_remove_module(), 1);
+    EXPECT_EQ(_remove_module(), 0);
+}
+
+TEST_F(LauncherWindow, ResumeAndUnlockInstallTheHookAgain)
+{
+    ASSERT_EQ(_remove_module(), 1);
+    SendMessageA(window, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    EXPECT_EQ(_remove_module(), 1);
+    SendMessageA(window, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
+    EXPECT_EQ(_remove_module(), 1);
+    // Other notifications leave the hook alone.
+    SendMessageA(window, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    SendMessageA(window, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
+    EXPECT_EQ(_remove_module(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+// Installs the chord hook through the hook library for a window of its own and records
+// every chord message that arrives. Usage: chord_counter LOG (lowlevel|inprocess)
+#include <windows.h>
+
+#include <cstring>
+
+#include "chordhook.h"
+#include "probe_log.h"
+
+static const char* log_path;
+
+static LRESULT CALLBACK counter_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_CHORD_ACTIVATE) {
+        append_log_line(log_path, wparam == 0 && lparam == 0 ? "CHORD" : "CHORD-WITH-ARGUMENTS");
+        return 1;
+    }
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    if (__argc < 3) {
+        return 2;
+    }
+    log_path = __argv[1];
+    WNDCLASSA window_class = {};
+    window_class.lpfnWndProc = counter_proc;
+    window_class.hInstance = instance;
+    window_class.lpszClassName = "ChordCounter";
+    RegisterClassA(&window_class);
+    HWND window = CreateWindowExA(0, "ChordCounter", "Chord Counter", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                  instance, nullptr);
+    bool low_level = std::strcmp(__argv[2], "lowlevel") == 0;
+    int installed = low_level ? _install_module_vista(window) : _install_module(window);
+    append_log_line(log_path, installed == 1 ? "READY" : "INSTALL-FAILED");
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    _remove_module();
+    return 0;
+}

@@ -1,0 +1,31 @@
+#include "path_join.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(PathJoin, JoinsWithOneBackslashAndNothingElse)
+{
+    char out[PATH_BUFFER_SIZE];
+    ASSERT_EQ(join_path(out, sizeof out, "C:\\Data", "Launcher.lst"), 1);
+    EXPECT_STREQ(out, "C:\\Data\\Launcher.lst");
+    ASSERT_EQ(join_path(out, sizeof out, ".", "Launcher.lst"), 1);
+    EXPECT_STREQ(out, ".\\Launcher.lst");
+    ASSERT_EQ(join_path(out, sizeof out, "C:\\Data\\", "Text"), 1);
+    EXPECT_STREQ(out, "C:\\Data\\\\Text");
+}
+
+TEST(PathJoin, APathThatWouldNotFitIsLeftEmptyNotCut)
+{
+    char out[PATH_BUFFER_SIZE];
+    std::string folder(PATH_BUFFER_SIZE - 14, 'a');
+    // 1010 + 1 + 12 = 1023 characters: fits with its NUL.
+    ASSERT_EQ(join_path(out, sizeof out, folder.c_str(), "Launcher.lst"), 1);
+    EXPECT_EQ(std::string(out).size(), 1023u);
+    // One more character would cut "Launcher.lst_shift" down to another file's name.
+    EXPECT_EQ(join_path(out, sizeof out, folder.c_str(), "Launcher.lst_"), 0);
+    EXPECT_STREQ(out, "");
+    for (char c : out) {
+        ASSERT_EQ(c, '\0');
+    }
+}
