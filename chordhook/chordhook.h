@@ -8,7 +8,8 @@
 #define WM_CHORD_ACTIVATE 0xB706
 
 #if defined(CHORDHOOK_BUILD)
-#define CHORDHOOK_API __declspec(dllexport)
+// The library exports through its .def file only, so that no decorated name is exported too.
+#define CHORDHOOK_API
 #else
 #define CHORDHOOK_API __declspec(dllimport)
 #endif

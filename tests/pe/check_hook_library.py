@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Reads the hook library's PE headers: exactly the four exports by name, and the data
-section .HOOKDAT marked readable, writable and shared."""
+section .HOOKDAT marked readable, writable and shared; and the launcher's imports from it:
+the install and remove functions, by name."""
 import struct
 import sys
 
@@ -29,11 +30,19 @@ def rva_to_offset(sections, rva):
     raise ValueError("address %#x lies in no section" % rva)
 
 
-def read_exports(data, pe, sections):
+def data_directory(data, pe, index):
     optional = pe + 24
     magic = struct.unpack_from("<H", data, optional)[0]
     directories = optional + (96 if magic == 0x10B else 112)
-    export_rva = struct.unpack_from("<I", data, directories)[0]
+    return struct.unpack_from("<I", data, directories + 8 * index)[0], magic == 0x20B
+
+
+def c_string(data, start):
+    return data[start:data.index(b"\0", start)].decode("ascii")
+
+
+def read_exports(data, pe, sections):
+    export_rva, _ = data_directory(data, pe, 0)
     if export_rva == 0:
         return []
     directory = rva_to_offset(sections, export_rva)
@@ -42,19 +51,45 @@ def read_exports(data, pe, sections):
     names = []
     for i in range(name_count):
         name_rva = struct.unpack_from("<I", data, names_table + 4 * i)[0]
-        start = rva_to_offset(sections, name_rva)
-        names.append(data[start:data.index(b"\0", start)].decode("ascii"))
+        names.append(c_string(data, rva_to_offset(sections, name_rva)))
     return names
 
 
-def main(path):
+def read_imports(data, pe, sections, library):
+    """Names imported from library; an import by ordinal shows as '#n'."""
+    import_rva, pe32_plus = data_directory(data, pe, 1)
+    entry = rva_to_offset(sections, import_rva)
+    thunk_size, ordinal_flag = (8, 1 << 63) if pe32_plus else (4, 1 << 31)
+    while True:
+        lookup_rva, _, _, name_rva, first_thunk = struct.unpack_from("<IIIII", data, entry)
+        if name_rva == 0:
+            return None
+        if c_string(data, rva_to_offset(sections, name_rva)).lower() == library.lower():
+            thunk = rva_to_offset(sections, lookup_rva or first_thunk)
+            names = []
+            while True:
+                value = struct.unpack_from("<Q" if pe32_plus else "<I", data, thunk)[0]
+                if value == 0:
+                    return names
+                if value & ordinal_flag:
+                    names.append("#%d" % (value & 0xFFFF))
+                else:
+                    names.append(c_string(data, rva_to_offset(sections, value & 0x7FFFFFFF) + 2))
+                thunk += thunk_size
+        entry += 20
+
+
+def load(path):
     with open(path, "rb") as f:
         data = f.read()
     pe = struct.unpack_from("<I", data, 0x3C)[0]
     if data[pe:pe + 4] != b"PE\0\0":
-        print("not a PE file: %s" % path)
-        return 1
-    sections = read_sections(data, pe)
+        raise SystemExit("not a PE file: %s" % path)
+    return data, pe, read_sections(data, pe)
+
+
+def main(library_path, program_path):
+    data, pe, sections = load(library_path)
     failures = []
     exports = sorted(read_exports(data, pe, sections))
     if exports != EXPECTED_EXPORTS:
@@ -67,11 +102,15 @@ def main(path):
         wanted = SCN_MEM_SHARED | SCN_MEM_READ | SCN_MEM_WRITE
         if flags & wanted != wanted:
             failures.append(".HOOKDAT flags %#x lack read, write or shared" % flags)
+    data, pe, sections = load(program_path)
+    imports = read_imports(data, pe, sections, "chordhook.dll")
+    if imports is None or sorted(imports) != ["_install_module", "_install_module_vista", "_remove_module"]:
+        failures.append("the launcher imports %s from chordhook.dll" % imports)
     for failure in failures:
         print("FAIL: " + failure)
-    print("%d passed, %d failed" % (2 - min(2, len(failures)), min(2, len(failures))))
+    print("%d passed, %d failed" % (3 - len(failures), len(failures)))
     return 1 if failures else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(sys.argv[1], sys.argv[2]))

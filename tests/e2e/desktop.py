@@ -1,0 +1,210 @@
+"""A private Windows desktop for end-to-end tests: a copy of the test template's Wine prefix
+with a virtual desktop on an Xvfb display of its own, the built programs in an install
+folder named in the registry, and xdotool to drive a real mouse and keyboard."""
+import glob
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+CAPTION = "Vantrel - Brasmoor"
+
+
+def _setting(name):
+    value = os.environ.get(name)
+    if not value:
+        raise RuntimeError("%s is not set; run the end-to-end tests through ctest" % name)
+    return value
+
+
+def windows_path(path):
+    """The Wine drive Z: path of a Linux path."""
+    return "Z:" + path.replace("/", "\\")
+
+
+def _reg_string(text):
+    return '"%s"' % text.replace("\\", "\\\\").replace('"', '\\"')
+
+
+class WineDesktop:
+    """One desktop; start() it, stop() it. version "winxp" makes Windows report NT 5.1,
+    which gives the in-process hook; None leaves Wine's default NT 6.1 (the low-level one)."""
+
+    def __init__(self, version=None, log_pixels=None, install_value=True):
+        self.version = version
+        self.log_pixels = log_pixels
+        self.install_value = install_value
+        self.bin = _setting("VANTREL_BIN")
+        self.env_dir = _setting("VANTREL_WINE_ENV_DIR")
+        self.loader = _setting("VANTREL_WINE_LOADER")
+        self.artifacts = os.environ.get("VANTREL_ARTIFACTS", tempfile.gettempdir())
+        self.processes = []
+        self.xvfb = None
+        self.root = None
+
+    # --- lifecycle -------------------------------------------------------------------
+    def start(self):
+        subprocess.run([_setting("VANTREL_WINE_ENV"), "template", self.env_dir, self.loader], check=True,
+                       stdout=subprocess.DEVNULL)
+        self.root = tempfile.mkdtemp(prefix="e2e.", dir=self.env_dir)
+        self.prefix = os.path.join(self.root, "prefix")
+        template = os.path.join(self.env_dir, "template")
+        subprocess.run(["cp", "-al", template, self.prefix], check=True)
+        for reg in glob.glob(os.path.join(template, "*.reg")):
+            target = os.path.join(self.prefix, os.path.basename(reg))
+            os.unlink(target)
+            shutil.copy(reg, target)
+        self.install_folder = os.path.join(self.root, "install")
+        os.makedirs(self.install_folder)
+        for name in os.listdir(self.bin):
+            if name.endswith((".exe", ".dll")):
+                shutil.copy(os.path.join(self.bin, name), self.install_folder)
+        self._write_registry()
+        self._start_xvfb()
+        self.env = dict(os.environ, WINEPREFIX=self.prefix, DISPLAY=":%s" % self.display, WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d", WINELOADER=self.loader)
+        # Boot the prefix and its desktop before the programs under test start.
+        subprocess.run([self.loader, "wineboot"], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=120)
+        return self
+
+    def stop(self):
+        if self.root is None:
+            return
+        subprocess.run(["/usr/lib/wine/wineserver64" if os.path.exists("/usr/lib/wine/wineserver64")
+                        else "/usr/lib/wine/wineserver32", "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+        for process in self.processes:
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+        if self.xvfb:
+            self.xvfb.terminate()
+            self.xvfb.wait()
+        shutil.rmtree(self.root, ignore_errors=True)
+        self.root = None
+
+    def _write_registry(self):
+        user = ["[Software\\\\Wine\\\\Explorer] 0", '"Desktop"="Default"', "",
+                "[Software\\\\Wine\\\\Explorer\\\\Desktops] 0", '"Default"="1280x1024"', ""]
+        if self.version:
+            user += ["[Software\\\\Wine] 0", '"Version"=%s' % _reg_string(self.version), ""]
+        if self.log_pixels:
+            user += ["[Control Panel\\\\Desktop] 0", '"LogPixels"=dword:%08x' % self.log_pixels, ""]
+        with open(os.path.join(self.prefix, "user.reg"), "a") as f:
+            f.write("\n" + "\n".join(user) + "\n")
+        if self.install_value:
+            system = ["[Software\\\\Brasmoor\\\\Vantrel] 0",
+                      '"path"=%s' % _reg_string(windows_path(self.install_folder)), ""]
+            with open(os.path.join(self.prefix, "system.reg"), "a") as f:
+                f.write("\n" + "\n".join(system) + "\n")
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                                      "-nolisten", "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as f:
+            self.display = f.readline().strip()
+
+    # --- programs --------------------------------------------------------------------
+    def data_folder(self):
+        found = glob.glob(os.path.join(self.prefix, "drive_c", "users", "*", "AppData", "Local"))
+        return os.path.join(found[0], "Brasmoor", "Vantrel")
+
+    def start_program(self, name, *args):
+        log = open(os.path.join(self.root, "%s.%d.out" % (name, len(self.processes))), "w")
+        process = subprocess.Popen([self.loader, os.path.join(self.install_folder, name)] + list(args),
+                                   env=self.env, stdout=log, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
+                                   cwd=self.install_folder)
+        self.processes.append(process)
+        return process
+
+    def run_program(self, name, *args, timeout=30):
+        return subprocess.run([self.loader, os.path.join(self.install_folder, name)] + list(args), env=self.env,
+                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
+                              cwd=self.install_folder, timeout=timeout)
+
+    def log_path(self, name):
+        """A log file for a probe: its Linux path and the Windows path to hand the probe."""
+        path = os.path.join(self.root, name)
+        return path, windows_path(path)
+
+    # --- X observation -----------------------------------------------------------------
+    def xdotool(self, *args):
+        result = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, text=True)
+        return result.stdout.strip()
+
+    def windows_named(self, name=CAPTION, only_visible=False):
+        args = ["search"] + (["--onlyvisible"] if only_visible else []) + ["--name", "^%s$" % name]
+        out = self.xdotool(*args)
+        return [int(w) for w in out.split()] if out else []
+
+    def is_visible(self, name=CAPTION):
+        return bool(self.windows_named(name, only_visible=True))
+
+    def geometry(self, window):
+        out = subprocess.run(["xwininfo", "-id", str(window)], env=self.env, stdout=subprocess.PIPE,
+                             text=True).stdout
+        values = {}
+        for line in out.splitlines():
+            if ":" in line:
+                key, _, value = line.strip().partition(":")
+                values[key] = value.strip()
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                int(values["Width"]), int(values["Height"]))
+
+    def pointer(self):
+        out = self.xdotool("getmouselocation", "--shell")
+        values = dict(line.split("=") for line in out.splitlines())
+        return int(values["X"]), int(values["Y"])
+
+    def screenshot(self, name):
+        os.makedirs(self.artifacts, exist_ok=True)
+        path = os.path.join(self.artifacts, name)
+        subprocess.run(["import", "-display", ":%s" % self.display, "-window", "root", path], check=True)
+        return path
+
+    # --- input -----------------------------------------------------------------------
+    def move(self, x, y):
+        self.xdotool("mousemove", x, y)
+        time.sleep(0.15)
+
+    def buttons(self, *steps):
+        """Steps like "down 3", "up 1": the buttons pressed and released in that order."""
+        for step in steps:
+            action, button = step.split()
+            self.xdotool("mouse" + action, button)
+            time.sleep(0.15)
+
+    def chord(self, x=None, y=None, first=3, second=1):
+        """Holds one button, presses and releases the other, then releases the first."""
+        if x is not None:
+            self.move(x, y)
+        self.buttons("down %d" % first, "down %d" % second, "up %d" % second, "up %d" % first)
+
+    def key(self, keys):
+        self.xdotool("key", keys)
+        time.sleep(0.2)
+
+
+def wait_until(condition, timeout=10.0, interval=0.1):
+    """Polls condition until it holds; returns its last value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value or time.monotonic() >= deadline:
+            return value
+        time.sleep(interval)
+
+
+def read_lines(path):
+    try:
+        with open(path) as f:
+            return [line.strip() for line in f if line.strip()]
+    except FileNotFoundError:
+        return []

@@ -1,0 +1,81 @@
+"""The real Vantrel.exe in a desktop of its own: start-up, a chord bringing the window up,
+closing hides it, one instance per desktop, and the hook surviving its removal."""
+import time
+import unittest
+
+from desktop import CAPTION, WineDesktop, wait_until
+
+# Somewhere on the desktop, away from where the window stands.
+DESKTOP_SPOT = (150, 150)
+
+
+class LauncherCase:
+    version = None
+
+    def setUp(self):
+        self.desktop = WineDesktop(version=self.version).start()
+        self.addCleanup(self.desktop.stop)
+        self.started = time.monotonic()
+        self.launcher = self.desktop.start_program("Vantrel.exe")
+
+    def wait_for_startup_end(self):
+        self.assertTrue(wait_until(lambda: self.desktop.windows_named(), 30), "no launcher window")
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "the window never hid")
+
+    def chord_shows_window(self, timeout=5):
+        self.desktop.chord(*DESKTOP_SPOT)
+        return wait_until(self.desktop.is_visible, timeout)
+
+    def test_startup_picture_then_hidden_and_a_chord_brings_it_up(self):
+        self.assertTrue(wait_until(self.desktop.is_visible, 30), "the window was not shown at start")
+        shown_at = time.monotonic()
+        self.desktop.screenshot("startup-%s.png" % (self.version or "default"))
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 10), "the window never hid")
+        self.assertGreater(time.monotonic() - shown_at, 2.0, "hidden before the start-up time")
+
+        self.assertTrue(self.chord_shows_window(), "a chord did not show the window")
+        self.assertEqual(len(self.desktop.windows_named()), 1)
+
+        # The close command only hides; the program keeps running and comes up again.
+        self.desktop.key("alt+F4")
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 5), "Alt+F4 did not hide the window")
+        self.assertIsNone(self.launcher.poll())
+        self.assertTrue(self.chord_shows_window(), "no second activation")
+
+    def test_second_start_shows_the_first_window_and_ends(self):
+        self.wait_for_startup_end()
+        second = self.desktop.start_program("Vantrel.exe")
+        self.assertEqual(second.wait(timeout=10), 0)
+        self.assertTrue(wait_until(self.desktop.is_visible, 5), "the running window was not shown")
+        windows = self.desktop.windows_named()
+        self.assertEqual(len(windows), 1)
+        x, y, _, _ = self.desktop.geometry(windows[0])
+        self.assertEqual(self.desktop.pointer(), (x + 205, y + 212))
+        self.assertIsNone(self.launcher.poll(), "the first instance ended")
+
+    def test_a_cancelled_logoff_puts_the_hook_back(self):
+        self.wait_for_startup_end()
+        self.assertEqual(self.desktop.run_program("session_tool.exe", "query-end").returncode, 1)
+        self.assertFalse(self.chord_shows_window(2), "the hook should be off while the session ends")
+        self.assertEqual(self.desktop.run_program("session_tool.exe", "end-cancelled").returncode, 0)
+        self.assertTrue(self.chord_shows_window(), "chords did not come back")
+
+
+class LowLevelHookLauncher(LauncherCase, unittest.TestCase):
+    version = None
+
+    def test_a_hook_dropped_by_the_system_comes_back_by_itself(self):
+        self.wait_for_startup_end()
+        self.assertEqual(self.desktop.run_program("session_tool.exe", "remove-hook").returncode, 1)
+        self.assertFalse(self.chord_shows_window(1), "the hook was not removed")
+        # The launcher's check runs every few seconds; no user action is needed.
+        time.sleep(6)
+        self.assertTrue(self.chord_shows_window(), "chords did not come back")
+
+
+class InProcessHookLauncher(LauncherCase, unittest.TestCase):
+    version = "winxp"
+
+
+if __name__ == "__main__":
+    unittest.main()
