@@ -42,6 +42,12 @@ void start_hook_watch(HWND window)
     WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
 }
 
+void stop_hook_watch(HWND window)
+{
+    KillTimer(window, TIMER_HOOK_CHECK);
+    WTSUnRegisterSessionNotification(window);
+}
+
 static bool mouse_button_held()
 {
     return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0 || (GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0;
@@ -53,6 +59,12 @@ void on_hook_check_timer()
         return;
     }
     reinstall_chord_hook();
+}
+
+BOOL on_query_end_session()
+{
+    remove_chord_hook();
+    return TRUE;
 }
 
 void on_end_session(WPARAM ending)

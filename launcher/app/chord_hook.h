@@ -19,9 +19,15 @@ int reinstall_chord_hook();
 // hook is never removed by a time-out) and subscribes to unlock notifications.
 void start_hook_watch(HWND window);
 
+// Ends what start_hook_watch started; before the window is destroyed.
+void stop_hook_watch(HWND window);
+
 // The periodic check's tick: skipped while a mouse button is held, so that a gesture in
 // progress keeps its flags.
 void on_hook_check_timer();
+
+// Windows asks whether the session may end: the hook goes, and the answer is yes.
+BOOL on_query_end_session();
 
 // Session and power notifications after which the hook may have been dropped.
 void on_end_session(WPARAM ending);

@@ -171,8 +171,7 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(window_icon);
     case WM_QUERYENDSESSION:
-        remove_chord_hook();
-        return set_result(window, TRUE);
+        return set_result(window, on_query_end_session());
     case WM_ENDSESSION:
         on_end_session(wparam);
         return TRUE;
@@ -182,6 +181,9 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
     case WM_WTSSESSION_CHANGE:
         on_session_change(wparam);
         return TRUE;
+    case WM_DESTROY:
+        stop_hook_watch(window);
+        return FALSE;
     default:
         return FALSE;
     }

@@ -28,6 +28,5 @@ static INT_PTR CALLBACK error_dialog_proc(HWND dialog, UINT message, WPARAM wpar
 void show_error_message(const char* text)
 {
     copy_text(error_message_text, sizeof error_message_text, text);
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ERROR_MESSAGE), main_window,
-                    error_dialog_proc, 0);
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ERROR_MESSAGE), main_window, error_dialog_proc, 0);
 }

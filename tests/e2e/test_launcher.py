@@ -53,12 +53,16 @@ class LauncherCase:
         self.assertEqual(self.desktop.pointer(), (x + 205, y + 212))
         self.assertIsNone(self.launcher.poll(), "the first instance ended")
 
-    def test_a_cancelled_logoff_puts_the_hook_back(self):
-        self.wait_for_startup_end()
-        self.assertEqual(self.desktop.run_program("session_tool.exe", "query-end").returncode, 1)
-        self.assertFalse(self.chord_shows_window(2), "the hook should be off while the session ends")
-        self.assertEqual(self.desktop.run_program("session_tool.exe", "end-cancelled").returncode, 0)
-        self.assertTrue(self.chord_shows_window(), "chords did not come back")
+    def chords_work(self):
+        """Two chords in a row, each bringing the window up. (Under Wine the first press
+        after a hook is removed may still reach it, so one chord alone proves little.)"""
+        for attempt in range(2):
+            if not self.chord_shows_window():
+                return False
+            self.desktop.key("alt+F4")
+            if not wait_until(lambda: not self.desktop.is_visible(), 5):
+                return False
+        return True
 
 
 class LowLevelHookLauncher(LauncherCase, unittest.TestCase):
@@ -67,14 +71,23 @@ class LowLevelHookLauncher(LauncherCase, unittest.TestCase):
     def test_a_hook_dropped_by_the_system_comes_back_by_itself(self):
         self.wait_for_startup_end()
         self.assertEqual(self.desktop.run_program("session_tool.exe", "remove-hook").returncode, 1)
-        self.assertFalse(self.chord_shows_window(1), "the hook was not removed")
         # The launcher's check runs every few seconds; no user action is needed.
         time.sleep(6)
-        self.assertTrue(self.chord_shows_window(), "chords did not come back")
+        self.assertTrue(self.chords_work(), "chords did not come back")
 
 
 class InProcessHookLauncher(LauncherCase, unittest.TestCase):
     version = "winxp"
+
+    def test_a_cancelled_logoff_puts_the_hook_back(self):
+        # Only the in-process hook stays removed until something installs it again; the
+        # low-level one is also put back by the periodic check.
+        self.wait_for_startup_end()
+        self.assertEqual(self.desktop.run_program("session_tool.exe", "query-end").returncode, 1)
+        self.assertEqual(self.desktop.run_program("session_tool.exe", "remove-hook").returncode, 0,
+                         "the hook should be gone while the session ends")
+        self.assertEqual(self.desktop.run_program("session_tool.exe", "end-cancelled").returncode, 0)
+        self.assertTrue(self.chords_work(), "chords did not come back")
 
 
 if __name__ == "__main__":

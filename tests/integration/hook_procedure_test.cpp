@@ -9,7 +9,7 @@
 namespace {
 
 class HookProcedure : public ::testing::Test {
-protected:
+  protected:
     TestWindow target{"Chord target"};
     MSLLHOOKSTRUCT event = {};
 
@@ -19,7 +19,7 @@ protected:
         // once, so only the direct calls below reach the procedure.
         ASSERT_EQ(_install_module_vista(target.handle), 1);
         ASSERT_EQ(_remove_module(), 1);
-        feed(0, LUP);  // clears whatever flags an earlier test left
+        feed(0, LUP); // clears whatever flags an earlier test left
         target.take_posted(WM_CHORD_ACTIVATE);
     }
 
@@ -93,4 +93,4 @@ TEST(HookLibrary, RemoveWithNoHookInstalledReturnsZero)
     EXPECT_EQ(_remove_module(), 0);
 }
 
-}  // namespace
+} // namespace

@@ -183,4 +183,4 @@ TEST(ResolvePaths, BothFallbacksMakeEveryPathRelativeToTheCurrentFolder)
     EXPECT_TRUE(is_folder(current + "\\Text"));
 }
 
-}  // namespace
+} // namespace

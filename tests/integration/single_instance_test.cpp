@@ -38,4 +38,4 @@ TEST(SingleInstance, IgnoresCaptionsDifferingInCaseOrATrailingBlank)
     EXPECT_EQ(find_running_instance(caption.c_str()), exact.handle);
 }
 
-}  // namespace
+} // namespace

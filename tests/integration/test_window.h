@@ -29,7 +29,7 @@ struct TestWindow {
         return taken;
     }
 
-private:
+  private:
     static ATOM register_class()
     {
         WNDCLASSA window_class = {};

@@ -27,7 +27,7 @@ std::string text_of(HWND window, int id)
 }
 
 class LauncherWindow : public ::testing::Test {
-protected:
+  protected:
     HWND window = nullptr;
 
     void SetUp() override
@@ -207,4 +207,4 @@ TEST_F(LauncherWindow, ResumeAndUnlockInstallTheHookAgain)
     EXPECT_EQ(_remove_module(), 0);
 }
 
-}  // namespace
+} // namespace

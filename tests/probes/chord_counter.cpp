@@ -33,8 +33,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     window_class.hInstance = instance;
     window_class.lpszClassName = "ChordCounter";
     RegisterClassA(&window_class);
-    HWND window = CreateWindowExA(0, "ChordCounter", "Chord Counter", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExA(0, "ChordCounter", "Chord Counter", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance, nullptr);
     bool low_level = std::strcmp(__argv[2], "lowlevel") == 0;
     int installed = low_level ? _install_module_vista(window) : _install_module(window);
     append_log_line(log_path, installed == 1 ? "READY" : "INSTALL-FAILED");

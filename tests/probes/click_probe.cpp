@@ -12,14 +12,29 @@ static LRESULT CALLBACK probe_proc(HWND window, UINT message, WPARAM wparam, LPA
 {
     const char* name = nullptr;
     switch (message) {
-    case WM_LBUTTONDOWN: name = "LDOWN"; break;
-    case WM_LBUTTONUP: name = "LUP"; break;
-    case WM_LBUTTONDBLCLK: name = "LDBL"; break;
-    case WM_RBUTTONDOWN: name = "RDOWN"; break;
-    case WM_RBUTTONUP: name = "RUP"; break;
-    case WM_RBUTTONDBLCLK: name = "RDBL"; break;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: return DefWindowProcA(window, message, wparam, lparam);
+    case WM_LBUTTONDOWN:
+        name = "LDOWN";
+        break;
+    case WM_LBUTTONUP:
+        name = "LUP";
+        break;
+    case WM_LBUTTONDBLCLK:
+        name = "LDBL";
+        break;
+    case WM_RBUTTONDOWN:
+        name = "RDOWN";
+        break;
+    case WM_RBUTTONUP:
+        name = "RUP";
+        break;
+    case WM_RBUTTONDBLCLK:
+        name = "RDBL";
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wparam, lparam);
     }
     append_log_line(log_path, name);
     return 0;
