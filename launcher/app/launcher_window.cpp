@@ -4,9 +4,12 @@
 
 #include "chord_hook.h"
 #include "chordhook.h"
+#include "connections.h"
 #include "display_class.h"
 #include "error_dialog.h"
+#include "options.h"
 #include "panel_controls.h"
+#include "panel_set.h"
 #include "paths.h"
 #include "resource.h"
 
@@ -41,6 +44,10 @@ static void on_init_dialog(HWND window)
         show_error_message("Cannot install a hook.");
     }
     start_hook_watch(window);
+
+    load_panel_data();
+    load_options();
+    load_connections();
 
     SetTimer(window, TIMER_STARTUP, STARTUP_PERIOD_MS, nullptr);
 }

@@ -6,20 +6,6 @@
 
 #include "text_buffer.h"
 
-char install_folder[PATH_BUFFER_SIZE];
-char data_folder[PATH_BUFFER_SIZE];
-char panel_data_path[PATH_BUFFER_SIZE];
-char panel_data_left_path[PATH_BUFFER_SIZE];
-char panel_data_right_path[PATH_BUFFER_SIZE];
-char panel_data_shift_path[PATH_BUFFER_SIZE];
-char panel_data_shift_left_path[PATH_BUFFER_SIZE];
-char panel_data_shift_right_path[PATH_BUFFER_SIZE];
-char options_path[PATH_BUFFER_SIZE];
-char connections_path[PATH_BUFFER_SIZE];
-char connections_shift_path[PATH_BUFFER_SIZE];
-char shortcuts_folder[PATH_BUFFER_SIZE];
-char text_folder[PATH_BUFFER_SIZE];
-
 static void resolve_install_folder()
 {
     char buffer[PATH_BUFFER_SIZE] = {};
@@ -61,25 +47,7 @@ void resolve_paths()
     resolve_install_folder();
     resolve_data_folder();
 
-    struct {
-        char* path;
-        const char* name;
-    } const files[] = {
-        {panel_data_path, "Launcher.lst"},
-        {panel_data_left_path, "Launcher.lft"},
-        {panel_data_right_path, "Launcher.rgt"},
-        {options_path, "Launcher.opt"},
-        {connections_path, "Launcher.con"},
-        {connections_shift_path, "Launcher.con_shift"},
-        {panel_data_shift_path, "Launcher.lst_shift"},
-        {panel_data_shift_left_path, "Launcher.lft_shift"},
-        {panel_data_shift_right_path, "Launcher.rgt_shift"},
-        {shortcuts_folder, "Shortcuts"},
-        {text_folder, "Text"},
-    };
-    for (const auto& file : files) {
-        join_path(file.path, PATH_BUFFER_SIZE, data_folder, file.name);
-    }
+    format_data_paths(data_folder);
 
     // An existing folder is fine; a failure shows only when something is written there.
     CreateDirectoryA(shortcuts_folder, nullptr);

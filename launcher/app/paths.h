@@ -22,6 +22,9 @@ extern char text_folder[PATH_BUFFER_SIZE];
 constexpr const char* INSTALL_KEY = "SOFTWARE\\Brasmoor\\Vantrel";
 constexpr const char* INSTALL_VALUE = "path";
 
+// Formats every data file path and the Shortcuts and Text folders from a data folder.
+void format_data_paths(const char* folder);
+
 // Reads the install folder from the registry, creates the data folder (falling back to
 // the install folder), formats every file path and creates the Shortcuts and Text folders.
 // Every failure falls back silently.

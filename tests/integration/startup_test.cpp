@@ -15,4 +15,4 @@ TEST(Startup, EndsWithCodeOneWhenTheWindowCannotBeCreated)
     EXPECT_EQ(reboot_requested, 1);
 }
 
-}  // namespace
+} // namespace

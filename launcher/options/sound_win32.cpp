@@ -1,0 +1,22 @@
+#include <windows.h>
+
+#include <mmsystem.h>
+
+#include "options.h"
+#include "sound.h"
+#include "sound_player.h"
+
+SoundPlayer sound_player = PlaySoundA;
+
+void play_sound_effect(int event)
+{
+    if (options.use_sound == 0) {
+        return;
+    }
+    const char* path = sound_file_for_event(event);
+    if (path == nullptr) {
+        return;
+    }
+    // Asynchronous, so neither the window's appearance nor a launch waits for the sound.
+    sound_player(path, nullptr, SND_FILENAME | SND_ASYNC);
+}

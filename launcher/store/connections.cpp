@@ -1,0 +1,46 @@
+#include "connections.h"
+
+#include "paths.h"
+#include "record_file.h"
+#include "selection.h"
+
+ConnectionTable connections;
+ConnectionTable connections_shift;
+
+ConnectionTable& current_connections()
+{
+    return shift_active == 1 ? connections_shift : connections;
+}
+
+static int shown_row()
+{
+    return section >= 0 && section < SECTION_COUNT ? section : 0;
+}
+
+int linked_panel(int panel)
+{
+    if (panel < 1 || panel > PANELS_PER_SET) {
+        return 0;
+    }
+    int32_t target = current_connections().links[shown_row()][panel - 1];
+    return target >= 1 && target <= PANELS_PER_SET ? target : 0;
+}
+
+void set_linked_panel(int panel, int target)
+{
+    if (panel >= 1 && panel <= PANELS_PER_SET) {
+        current_connections().links[shown_row()][panel - 1] = target;
+    }
+}
+
+void load_connections()
+{
+    read_record_file(connections_path, &connections, sizeof connections);
+    read_record_file(connections_shift_path, &connections_shift, sizeof connections_shift);
+}
+
+void save_connections()
+{
+    write_record_file(connections_path, &connections, sizeof connections);
+    write_record_file(connections_shift_path, &connections_shift, sizeof connections_shift);
+}

@@ -1,0 +1,23 @@
+// Any Launcher.opt: loaded, the sound files resolved, and every path read back ends inside
+// its field.
+#include <cstring>
+
+#include "fuzz_files.h"
+#include "options.h"
+#include "sound.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzz_folder();
+    write_fuzz_file(options_path, data, size);
+    std::strcpy(install_folder, "C:\\Program Files\\Brasmoor\\Vantrel");
+    read_options_file(options);
+    resolve_sound_files();
+    for (int event : {11, 12, 13}) {
+        if (std::strlen(sound_file_for_event(event)) >= OPTION_PATH_SIZE) {
+            __builtin_trap();
+        }
+    }
+    save_options();
+    return 0;
+}
