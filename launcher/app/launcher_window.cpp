@@ -10,8 +10,12 @@
 #include "options.h"
 #include "panel_controls.h"
 #include "panel_set.h"
+#include "panel_view.h"
 #include "paths.h"
+#include "pointer.h"
 #include "resource.h"
+#include "sound.h"
+#include "tray.h"
 
 HWND main_window;
 int startup_complete;
@@ -30,6 +34,130 @@ int classify_display()
     return display_class_from_dpi(dpi_x, dpi_y);
 }
 
+// --- placement ---------------------------------------------------------------------------
+
+static SIZE window_size(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+static void place_window(HWND window, int x, int y)
+{
+    SIZE size = window_size(window);
+    SetWindowPos(window, HWND_TOPMOST, x, y, size.cx, size.cy, SWP_SHOWWINDOW);
+}
+
+void place_at_pointer(HWND window)
+{
+    POINT pointer;
+    if (GetCursorPos(&pointer)) {
+        place_window(window, pointer.x, pointer.y);
+    }
+}
+
+// A remembered position can lie wholly off every monitor (one since unplugged, a lower
+// resolution); the window then goes where the defaults put it on the primary screen.
+static POINT reachable_position(HWND window, int x, int y)
+{
+    SIZE size = window_size(window);
+    RECT rect = {x, y, x + size.cx, y + size.cy};
+    if (MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr) {
+        return POINT{x, y};
+    }
+    LauncherOptions defaults = {};
+    apply_default_options(defaults, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), display_class);
+    return POINT{defaults.window_x, defaults.window_y};
+}
+
+void restore_window_location(HWND window)
+{
+    POINT position = reachable_position(window, options.window_x, options.window_y);
+    place_window(window, position.x, position.y);
+}
+
+void store_window_location(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    options.window_x = rect.left;
+    options.window_y = rect.top;
+}
+
+// --- showing and hiding --------------------------------------------------------------------
+
+void show_launcher_window(HWND window)
+{
+    if (options.activate_at_mouse == 1) {
+        place_at_pointer(window);
+    } else if (options.remember_location == 1) {
+        restore_window_location(window);
+    }
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    SetWindowPos(window, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_SHOWWINDOW);
+    if (options.skip_restore_minimize == 0) {
+        ShowWindow(window, SW_RESTORE);
+    }
+    window_shown = 1;
+    play_sound_effect(SOUND_ACTIVATION);
+
+    GetWindowRect(window, &rect);
+    Point offset = centre_cell_offset(display_class);
+    SetCursorPos(rect.left + offset.x, rect.top + offset.y);
+}
+
+void hide_launcher_window(HWND window)
+{
+    for (const PanelControls& panel : panel_controls) {
+        EnableWindow(GetDlgItem(window, panel.group), FALSE);
+        EnableWindow(GetDlgItem(window, panel.name), FALSE);
+        EnableWindow(GetDlgItem(window, panel.link), FALSE);
+    }
+    SetDlgItemTextA(window, IDC_STATUS, "");
+    // Only a shown window has a position worth keeping: a repeated hide within a launch
+    // chain would otherwise store where the minimised window stands.
+    if (options.remember_location == 1 && window_shown == 1) {
+        store_window_location(window);
+        save_options();
+    }
+    if (options.skip_restore_minimize == 0) {
+        ShowWindow(window, SW_MINIMIZE);
+    }
+    ShowWindow(window, SW_HIDE);
+    window_shown = 0;
+}
+
+void request_activation()
+{
+    if (startup_complete == 0) {
+        return;
+    }
+    display_class = classify_display();
+    bool shift_down = (GetAsyncKeyState(VK_LSHIFT) & 0x8000) != 0 || (GetAsyncKeyState(VK_RSHIFT) & 0x8000) != 0;
+    set_shift_from_activation(shift_down);
+    if (options.delayed_launching == 1) {
+        activation_pending = 1;
+        SetTimer(main_window, TIMER_DELAYED_ACTIVATION, options.launch_delay_ms, nullptr);
+        return;
+    }
+    reset_section();
+    show_launcher_window(main_window);
+}
+
+void shutdown_launcher()
+{
+    release_view_icons();
+    remove_tray_icon(main_window);
+    remove_chord_hook();
+    OleUninitialize();
+    PostQuitMessage(0);
+}
+
+// --- message handlers ------------------------------------------------------------------------
+
 static void on_init_dialog(HWND window)
 {
     window_icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WINDOW));
@@ -37,6 +165,7 @@ static void on_init_dialog(HWND window)
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(window_icon));
     display_class = classify_display();
     OleInitialize(nullptr);
+    load_view_icons();
 
     main_window = window;
     resolve_paths();
@@ -45,11 +174,20 @@ static void on_init_dialog(HWND window)
     }
     start_hook_watch(window);
 
+    collect_panel_controls(window);
     load_panel_data();
+    show_section_icon();
     load_options();
     load_connections();
+    refresh_panels(0);
 
+    add_tray_icon(window);
     SetTimer(window, TIMER_STARTUP, STARTUP_PERIOD_MS, nullptr);
+    shift_active = 0;
+    shift_release_pending = 0;
+    if (options.remember_location == 1) {
+        restore_window_location(window);
+    }
 }
 
 static void end_startup(HWND window)
@@ -60,11 +198,24 @@ static void end_startup(HWND window)
     startup_complete = 1;
 }
 
+static void end_activation_delay(HWND window)
+{
+    KillTimer(window, TIMER_DELAYED_ACTIVATION);
+    if (activation_pending == 1) {
+        reset_section();
+        show_launcher_window(window);
+        activation_pending = 0;
+    }
+}
+
 static void on_timer(HWND window, WPARAM id)
 {
     switch (id) {
     case TIMER_STARTUP:
         end_startup(window);
+        break;
+    case TIMER_DELAYED_ACTIVATION:
+        end_activation_delay(window);
         break;
     case TIMER_HOOK_CHECK:
         on_hook_check_timer();
@@ -80,49 +231,6 @@ static int on_chord_activate()
         request_activation();
     }
     return 1;
-}
-
-void request_activation()
-{
-    if (startup_complete == 0) {
-        return;
-    }
-    display_class = classify_display();
-    show_launcher_window(main_window);
-}
-
-void show_launcher_window(HWND window)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    SetWindowPos(window, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_SHOWWINDOW);
-    ShowWindow(window, SW_RESTORE);
-    window_shown = 1;
-
-    GetWindowRect(window, &rect);
-    Point offset = centre_cell_offset(display_class);
-    SetCursorPos(rect.left + offset.x, rect.top + offset.y);
-}
-
-void hide_launcher_window(HWND window)
-{
-    for (const PanelControls& panel : panel_controls) {
-        EnableWindow(GetDlgItem(window, panel.group), FALSE);
-        EnableWindow(GetDlgItem(window, panel.name), FALSE);
-        EnableWindow(GetDlgItem(window, panel.link), FALSE);
-    }
-    SetDlgItemTextA(window, IDC_STATUS, "");
-    ShowWindow(window, SW_MINIMIZE);
-    ShowWindow(window, SW_HIDE);
-    window_shown = 0;
-}
-
-void shutdown_launcher()
-{
-    remove_chord_hook();
-    OleUninitialize();
-    PostQuitMessage(0);
 }
 
 static BOOL on_sys_command(HWND window, WPARAM command)
@@ -160,8 +268,10 @@ static BOOL set_result(HWND window, LONG_PTR result)
     return TRUE;
 }
 
-static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM)
+static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
+    int x = static_cast<short>(LOWORD(lparam));
+    int y = static_cast<short>(HIWORD(lparam));
     switch (message) {
     case WM_INITDIALOG:
         on_init_dialog(window);
@@ -170,6 +280,26 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
         return set_result(window, on_chord_activate());
     case WM_TIMER:
         on_timer(window, wparam);
+        return FALSE;
+    case WM_MOUSEMOVE:
+        on_mouse_move(window, x, y);
+        return TRUE;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        on_centre_press(x, y, Direction::forward);
+        return TRUE;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        on_centre_press(x, y, Direction::backward);
+        return TRUE;
+    case WM_MBUTTONDOWN:
+        on_middle_button();
+        return TRUE;
+    case WM_MOUSEWHEEL:
+        on_mouse_wheel(GET_WHEEL_DELTA_WPARAM(wparam));
+        return TRUE;
+    case WM_KEYUP:
+        on_key_up(wparam);
         return FALSE;
     case WM_SYSCOMMAND:
         return on_sys_command(window, wparam);

@@ -26,11 +26,15 @@ int linked_panel(int panel)
     return target >= 1 && target <= PANELS_PER_SET ? target : 0;
 }
 
-void set_linked_panel(int panel, int target)
+bool set_linked_panel(int panel, int target)
 {
-    if (panel >= 1 && panel <= PANELS_PER_SET) {
-        current_connections().links[shown_row()][panel - 1] = target;
+    if (panel < 1 || panel > PANELS_PER_SET) {
+        return false;
     }
+    int32_t& entry = current_connections().links[shown_row()][panel - 1];
+    bool changed = entry != target;
+    entry = target;
+    return changed;
 }
 
 void load_connections()

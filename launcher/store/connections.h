@@ -30,7 +30,8 @@ ConnectionTable& current_connections();
 int linked_panel(int panel);
 
 // Stores the connection of panel n in the shown section and Shift state (0 removes it).
-void set_linked_panel(int panel, int target);
+// Returns whether the stored entry changed.
+bool set_linked_panel(int panel, int target);
 
 // Start-up: both tables from their files; missing or short files leave zeros.
 void load_connections();

@@ -14,12 +14,6 @@ int32_t stepped_section(int32_t from, Direction direction)
     return direction == Direction::forward ? (from + 1) % 3 : (from + 2) % 3;
 }
 
-void change_section_state(Direction direction)
-{
-    section = stepped_section(section, direction);
-    select_current_set();
-}
-
 void reset_section_state()
 {
     section = 0;

@@ -13,9 +13,7 @@ enum class Direction { forward, backward };
 // Forward 0 -> 1 -> 2 -> 0, backward 0 -> 2 -> 1 -> 0; any other value stays as it is.
 int32_t stepped_section(int32_t from, Direction direction);
 
-// Steps section and selects its set; reset_section_state returns to the centre section.
-// The view redraws and plays sounds around these.
-void change_section_state(Direction direction);
+// Returns to the centre section and selects its set; the view redraws around it.
 void reset_section_state();
 
 // The Shift state sampled at an activation: both flags follow whether a Shift key is down.

@@ -4,11 +4,8 @@
 
 #include <string>
 
-#include "chord_hook.h"
 #include "chordhook.h"
-#include "launcher_window.h"
-#include "panel_controls.h"
-#include "resource.h"
+#include "launcher_fixture.h"
 
 namespace {
 
@@ -26,29 +23,14 @@ std::string text_of(HWND window, int id)
     return text;
 }
 
-class LauncherWindow : public ::testing::Test {
+class LauncherWindow : public LauncherFixture {
   protected:
-    HWND window = nullptr;
-
     void SetUp() override
     {
-        startup_complete = 0;
-        window_shown = 0;
-        activation_pending = 0;
-        window = create_launcher_window(GetModuleHandleA(nullptr));
-        ASSERT_NE(window, nullptr);
-        ASSERT_EQ(window, main_window);
+        LauncherFixture::SetUp();
+        seed_quiet_options();
+        open_window();
     }
-
-    void TearDown() override
-    {
-        KillTimer(window, TIMER_STARTUP);
-        KillTimer(window, TIMER_HOOK_CHECK);
-        remove_chord_hook();
-        DestroyWindow(window);
-    }
-
-    void end_startup() { SendMessageA(window, WM_TIMER, TIMER_STARTUP, 0); }
 
     bool topmost() const { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 };

@@ -21,13 +21,14 @@ TEST_F(Selection, StepsCycleThroughTheThreeSections)
 {
     const int32_t forward[] = {1, 2, 0};
     for (int32_t expected : forward) {
-        change_section_state(Direction::forward);
+        section = stepped_section(section, Direction::forward);
+        select_current_set();
         EXPECT_EQ(section, expected);
         EXPECT_EQ(current_set, &panel_sets[expected]);
     }
     const int32_t backward[] = {2, 1, 0};
     for (int32_t expected : backward) {
-        change_section_state(Direction::backward);
+        section = stepped_section(section, Direction::backward);
         EXPECT_EQ(section, expected);
     }
     for (int32_t odd : {3, -1}) {

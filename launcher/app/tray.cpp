@@ -1,0 +1,40 @@
+#include "tray.h"
+
+#include <shellapi.h>
+
+#include "resource.h"
+#include "text_buffer.h"
+
+// The shell version 5 layout with the 128-character tip: 488 bytes in the 32-bit build.
+constexpr DWORD TRAY_RECORD_SIZE = NOTIFYICONDATAA_V2_SIZE;
+static_assert(sizeof(void*) != 4 || TRAY_RECORD_SIZE == 488, "tray record size");
+
+static NOTIFYICONDATAA tray_record(HWND window)
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = TRAY_RECORD_SIZE;
+    record.hWnd = window;
+    record.uID = TRAY_ICON_ID;
+    return record;
+}
+
+void add_tray_icon(HWND window)
+{
+    HICON icon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WINDOW), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    NOTIFYICONDATAA record = tray_record(window);
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = WM_TRAY_NOTIFY;
+    record.hIcon = icon;
+    copy_text(record.szTip, sizeof record.szTip, "Vantrel");
+    if (!Shell_NotifyIconA(NIM_ADD, &record)) {
+        Shell_NotifyIconA(NIM_ADD, &record);
+    }
+    DestroyIcon(icon);
+}
+
+void remove_tray_icon(HWND window)
+{
+    NOTIFYICONDATAA record = tray_record(window);
+    Shell_NotifyIconA(NIM_DELETE, &record);
+}

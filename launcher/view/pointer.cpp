@@ -1,0 +1,102 @@
+#include "pointer.h"
+
+#include "hit_test.h"
+#include "launcher_window.h"
+#include "options.h"
+#include "panel_controls.h"
+#include "panel_set.h"
+#include "panel_view.h"
+#include "resource.h"
+#include "sound.h"
+
+int hovered_panel;
+
+int hit_test_panel(int x, int y)
+{
+    return panel_at(x, y, display_class);
+}
+
+void change_section(Direction direction)
+{
+    clear_panel_view();
+    section = stepped_section(section, direction);
+    play_sound_effect(SOUND_CHANGING_SECTION);
+    select_current_set();
+    show_section_icon();
+    refresh_panels(0);
+}
+
+void reset_section()
+{
+    clear_panel_view();
+    reset_section_state();
+    show_section_icon();
+    refresh_panels(0);
+}
+
+void toggle_shift()
+{
+    if (!toggle_shift_state()) {
+        return;
+    }
+    reset_section();
+    play_sound_effect(SOUND_CHANGING_SECTION);
+}
+
+static void set_panel_lit(HWND window, const PanelControls& panel, BOOL lit)
+{
+    EnableWindow(GetDlgItem(window, panel.group), lit);
+    EnableWindow(GetDlgItem(window, panel.name), lit);
+    EnableWindow(GetDlgItem(window, panel.link), lit);
+}
+
+void on_mouse_move(HWND window, int x, int y)
+{
+    if (startup_complete == 0) {
+        return;
+    }
+    int panel = hit_test_panel(x, y);
+    if (panel == hovered_panel) {
+        return;
+    }
+    hovered_panel = panel;
+    for (const PanelControls& controls : panel_controls) {
+        set_panel_lit(window, controls, FALSE);
+    }
+    SetDlgItemTextA(window, IDC_STATUS, "");
+    if (panel != 0) {
+        const PanelControls& controls = panel_controls[panel - 1];
+        set_panel_lit(window, controls, TRUE);
+        char name[ITEM_TEXT_SIZE] = {};
+        GetDlgItemTextA(window, controls.name, name, sizeof name);
+        SetDlgItemTextA(window, IDC_STATUS, name);
+    }
+}
+
+void on_centre_press(int x, int y, Direction direction)
+{
+    if (startup_complete == 1 && is_centre_cell(x, y, display_class)) {
+        change_section(direction);
+    }
+}
+
+void on_middle_button()
+{
+    if (startup_complete == 1) {
+        toggle_shift();
+    }
+}
+
+void on_mouse_wheel(int wheel_delta)
+{
+    if (startup_complete == 1) {
+        change_section(wheel_direction(wheel_delta, options.reverse_scroll));
+    }
+}
+
+void on_key_up(WPARAM key)
+{
+    if (startup_complete == 1 && window_shown == 1 && key == VK_SHIFT) {
+        toggle_shift();
+    }
+}

@@ -1,0 +1,23 @@
+// The pointer, wheel, buttons and Shift key over the shown launcher window: hover
+// highlight, section steps and the Shift set.
+#pragma once
+
+#include <windows.h>
+
+#include "selection.h"
+
+extern int hovered_panel;
+
+// The panel under a client point, with the current display's geometry.
+int hit_test_panel(int x, int y);
+
+// Section and Shift changes with their redraw and sound.
+void change_section(Direction direction);
+void reset_section();
+void toggle_shift();
+
+void on_mouse_move(HWND window, int x, int y);
+void on_centre_press(int x, int y, Direction direction);
+void on_middle_button();
+void on_mouse_wheel(int wheel_delta);
+void on_key_up(WPARAM key);

@@ -1,0 +1,161 @@
+// The real launcher window created in the test process over a data folder seeded by the
+// test: the per-user data folder of the test prefix, which these tests own while they run.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "chord_hook.h"
+#include "chordhook.h"
+#include "connections.h"
+#include "launcher_window.h"
+#include "options.h"
+#include "panel_controls.h"
+#include "panel_set.h"
+#include "paths.h"
+#include "pointer.h"
+#include "resource.h"
+#include "selection.h"
+
+using FileBytes = std::vector<unsigned char>;
+
+inline FileBytes read_bytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return FileBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void write_bytes(const std::string& path, const void* data, size_t size)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+inline bool file_exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A panel set or table being prepared for a data file.
+inline PanelSet empty_set()
+{
+    PanelSet set;
+    std::memset(&set, 0, sizeof set);
+    return set;
+}
+
+inline void put_item(PanelSet& set, int panel, const std::string& item)
+{
+    set.occupied[panel - 1] = 1;
+    std::memset(set.item_text[panel - 1], 0, ITEM_TEXT_SIZE);
+    item.copy(set.item_text[panel - 1], ITEM_TEXT_SIZE - 1);
+}
+
+class LauncherFixture : public ::testing::Test {
+  protected:
+    HWND window = nullptr;
+    std::string folder;
+
+    // Resolves the data folder and empties it; tests then seed files before open_window().
+    void SetUp() override
+    {
+        resolve_paths();
+        folder = data_folder;
+        for (const char* name :
+             {"Launcher.lst", "Launcher.lft", "Launcher.rgt", "Launcher.lst_shift", "Launcher.lft_shift",
+              "Launcher.rgt_shift", "Launcher.con", "Launcher.con_shift", "Launcher.opt"}) {
+            DeleteFileA(path(name).c_str());
+        }
+        startup_complete = 0;
+        window_shown = 0;
+        activation_pending = 0;
+        hovered_panel = 0;
+        section = 0;
+        shift_active = 0;
+        shift_release_pending = 0;
+    }
+
+    void TearDown() override
+    {
+        if (window != nullptr) {
+            KillTimer(window, TIMER_STARTUP);
+            KillTimer(window, TIMER_DELAYED_ACTIVATION);
+            remove_chord_hook();
+            DestroyWindow(window);
+        }
+    }
+
+    std::string path(const char* name) const { return folder + "\\" + name; }
+
+    void seed(const char* name, const void* record, size_t size) const { write_bytes(path(name), record, size); }
+
+    // Options with sound off, so that no test waits for the sound system.
+    void seed_quiet_options(void (*adjust)(LauncherOptions&) = nullptr) const
+    {
+        LauncherOptions record;
+        std::memset(&record, 0, sizeof record);
+        record.skip_restore_minimize = 1;
+        if (adjust != nullptr) {
+            adjust(record);
+        }
+        seed("Launcher.opt", &record, sizeof record);
+    }
+
+    void open_window()
+    {
+        window = create_launcher_window(GetModuleHandleA(nullptr));
+        ASSERT_NE(window, nullptr);
+        ASSERT_EQ(window, main_window);
+    }
+
+    void end_startup() { SendMessageA(window, WM_TIMER, TIMER_STARTUP, 0); }
+
+    // Opens the window and brings it up as a chord would.
+    void open_and_activate()
+    {
+        open_window();
+        end_startup();
+        SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+    }
+
+    LRESULT send_mouse(UINT message, int x, int y, WPARAM wparam = 0)
+    {
+        return SendMessageA(window, message, wparam, MAKELPARAM(x, y));
+    }
+
+    void wheel(int delta) { SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0); }
+
+    std::string text(int id) const
+    {
+        char buffer[1024] = {};
+        GetDlgItemTextA(window, id, buffer, sizeof buffer);
+        return buffer;
+    }
+
+    bool enabled(int id) const { return IsWindowEnabled(GetDlgItem(window, id)) != FALSE; }
+
+    HICON icon_of(int id) const { return reinterpret_cast<HICON>(SendDlgItemMessageA(window, id, STM_GETICON, 0, 0)); }
+
+    static HICON resource_icon(int id) { return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
+
+    // Lets timers and posted messages run for the given time.
+    static void pump(DWORD milliseconds)
+    {
+        DWORD start = GetTickCount();
+        MSG message;
+        while (GetTickCount() - start < milliseconds) {
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+            Sleep(5);
+        }
+    }
+};
