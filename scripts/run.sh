@@ -25,6 +25,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "run.sh: creating the Wine prefix $WINEPREFIX"
     "$loader" wineboot -i >/dev/null 2>&1
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 fi
 "$loader" reg add 'HKLM\SOFTWARE\Brasmoor\Vantrel' /v path /d "Z:${install_dir//\//\\}" /f >/dev/null 2>&1
 echo "run.sh: starting Vantrel ($preset) from $install_dir"

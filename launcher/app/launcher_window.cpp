@@ -160,9 +160,14 @@ void shutdown_launcher()
 
 static void on_init_dialog(HWND window)
 {
-    window_icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WINDOW));
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    window_icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_WINDOW));
+    // The small icon is the icon's own small image, not the large one scaled down.
+    static HICON small_icon =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_WINDOW), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(window_icon));
-    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(window_icon));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon));
     display_class = classify_display();
     OleInitialize(nullptr);
     load_view_icons();

@@ -115,6 +115,40 @@ class WineDesktop:
         found = glob.glob(os.path.join(self.prefix, "drive_c", "users", "*", "AppData", "Local"))
         return os.path.join(found[0], "Brasmoor", "Vantrel")
 
+    def seed_data(self, files):
+        """Writes data files (name -> bytes) into the per-user data folder before start."""
+        folder = self.data_folder()
+        os.makedirs(folder, exist_ok=True)
+        for name, data in files.items():
+            with open(os.path.join(folder, name), "wb") as f:
+                f.write(data)
+
+    def read_data(self, name):
+        with open(os.path.join(self.data_folder(), name), "rb") as f:
+            return f.read()
+
+    def make_folders(self, names):
+        """Folders on the prefix's drive C:, for panels to show; returns their Windows paths."""
+        paths = []
+        for name in names:
+            os.makedirs(os.path.join(self.prefix, "drive_c", "Items", name), exist_ok=True)
+            paths.append("C:\\Items\\" + name)
+        return paths
+
+    def report(self):
+        """The launcher window as the session tool sees it: place, client origin, visibility,
+        and each control's text and enabled state by id."""
+        out = self.run_program("session_tool.exe", "report").stdout.decode("latin-1").replace("\r", "")
+        report = {"text": {}, "enabled": {}}
+        for line in out.splitlines():
+            key, _, rest = line.partition(" ")
+            if key in ("text", "enabled"):
+                control, _, value = rest.partition(" ")
+                report[key][int(control)] = value if key == "text" else value.strip() == "1"
+            elif key:
+                report[key] = [int(v) for v in rest.split()]
+        return report
+
     def start_program(self, name, *args):
         log = open(os.path.join(self.root, "%s.%d.out" % (name, len(self.processes))), "w")
         process = subprocess.Popen([self.loader, os.path.join(self.install_folder, name)] + list(args),

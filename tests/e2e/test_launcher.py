@@ -19,7 +19,7 @@ class LauncherCase:
         self.launcher = self.desktop.start_program("Vantrel.exe")
 
     def wait_for_startup_end(self):
-        self.assertTrue(wait_until(lambda: self.desktop.windows_named(), 30), "no launcher window")
+        self.assertTrue(wait_until(self.desktop.is_visible, 30), "the window did not come up at start")
         self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "the window never hid")
 
     def chord_shows_window(self, timeout=5):

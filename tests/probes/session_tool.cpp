@@ -5,6 +5,9 @@
 //   session_tool query-end        asks the launcher window whether the session may end;
 //                                 exit code is its answer
 //   session_tool end-cancelled    tells the launcher window that the session goes on
+//   session_tool report           prints the launcher window's place, its client origin and
+//                                 the texts and states of its controls, one "key value" a line
+#include <cstdio>
 #include <cstring>
 
 #include "chordhook.h"
@@ -28,6 +31,26 @@ int main(int argc, char** argv)
     }
     if (std::strcmp(argv[1], "query-end") == 0) {
         return static_cast<int>(SendMessageA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    }
+    if (std::strcmp(argv[1], "report") == 0) {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        POINT origin = {0, 0};
+        ClientToScreen(window, &origin);
+        std::printf("window %ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        std::printf("client %ld %ld\n", origin.x, origin.y);
+        std::printf("visible %d\n", IsWindowVisible(window) ? 1 : 0);
+        std::printf("topmost %d\n", (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+        std::printf("caption-button %d %d\n", GetSystemMetrics(SM_CXSIZE), GetSystemMetrics(SM_CYSIZE));
+        std::printf("frame %d %d\n", GetSystemMetrics(SM_CXFIXEDFRAME), GetSystemMetrics(SM_CYFIXEDFRAME));
+        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            char text[1024] = {};
+            GetWindowTextA(child, text, sizeof text);
+            int id = GetDlgCtrlID(child);
+            std::printf("text %d %s\n", id, text);
+            std::printf("enabled %d %d\n", id, IsWindowEnabled(child) ? 1 : 0);
+        }
+        return 0;
     }
     if (std::strcmp(argv[1], "end-cancelled") == 0) {
         SendMessageA(window, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
