@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""Activation and redraw benchmarks under Wine (not tests: they print figures).
+
+Activation: the time from a real mouse chord (xdotool) to the launcher window being
+mapped, median over many activations, beside the same
+measure for a minimal program that shows a window on the hook library's posted message.
+Redraw: the full redraw of the panels with eight path items and with eight special items,
+timed inside the process.
+
+Usage: scripts/benchmark.py [--build build/mingw-x64] [--activations 25]
+"""
+import argparse
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
+sys.path.insert(0, os.path.join(ROOT, "tests", "bench"))
+
+
+def setup_environment(build):
+    loader = "/usr/lib/wine/wine" if build.endswith("i686") else "/usr/lib/wine/wine64"
+    os.environ.update(VANTREL_BIN=os.path.join(build, "bin"),
+                      VANTREL_WINE_ENV=os.path.join(ROOT, "tests", "harness", "wine-env"),
+                      VANTREL_WINE_ENV_DIR=os.path.join(build, "wine"), VANTREL_WINE_LOADER=loader,
+                      VANTREL_ARTIFACTS=os.path.join(build, "artifacts"))
+
+
+def time_activations(desktop, watch, caption, count, corner):
+    """Chord, then wait for the window to be mapped. (Wine leaves the pointer where it is
+    while it still counts a chord button as held, so the pointer's move onto the centre
+    cell cannot be part of the measure here; the end-to-end tests check where it goes.)"""
+    from desktop import wait_until
+    windows = desktop.windows_named(caption)
+    assert len(windows) == 1, "expected one window named %s" % caption
+    window = windows[0]
+    times = []
+    for _ in range(count + 3):
+        desktop.xdotool("mousemove", 150, 150)
+        time.sleep(0.3)
+        start = time.perf_counter()
+        subprocess.run(["xdotool", "mousedown", "3", "mousedown", "1", "mouseup", "1", "mouseup", "3"],
+                       env=desktop.env, check=True)
+        deadline = start + 5
+        while not watch.viewable(window):
+            if time.perf_counter() > deadline:
+                raise RuntimeError("%s: viewable %s, pointer %s, window at %s" % (
+                    caption, watch.viewable(window), watch.pointer(), desktop.geometry(window)))
+            time.sleep(0.0005)
+        times.append((time.perf_counter() - start) * 1000)
+        desktop.key("alt+F4")
+        wait_until(lambda: not watch.viewable(window), 5)
+        time.sleep(0.3)
+    return times[3:]  # the first activations warm caches
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", default=os.path.join(ROOT, "build", "mingw-x64"))
+    parser.add_argument("--activations", type=int, default=25)
+    args = parser.parse_args()
+    setup_environment(os.path.abspath(args.build))
+    import records
+    from desktop import WineDesktop, wait_until
+    from xwatch import XWatch
+
+    desktop = WineDesktop().start()
+    try:
+        items = desktop.make_folders(["Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel"])
+        desktop.seed_data({"Launcher.lst": records.panel_set(items),
+                           "Launcher.opt": records.options(remember_location=1, window_x=400, window_y=300)})
+        watch = XWatch(desktop.display)
+        launcher_process = desktop.start_program("Vantrel.exe")
+        wait_until(desktop.is_visible, 30)
+        wait_until(lambda: not desktop.is_visible(), 15)
+        launcher = time_activations(desktop, watch, "Vantrel - Brasmoor", args.activations, (400, 300))
+        # One hook per desktop: the launcher goes before the baseline takes the hook.
+        launcher_process.kill()
+        launcher_process.wait()
+        wait_until(lambda: not desktop.windows_named(), 10)
+
+        desktop.start_program("activation_baseline.exe")
+        wait_until(lambda: desktop.windows_named("Activation Baseline"), 30)
+        baseline = time_activations(desktop, watch, "Activation Baseline", args.activations, (400, 300))
+
+        redraw = desktop.run_program("redraw_bench.exe", "50", timeout=120).stdout.decode().replace("\r", "")
+    finally:
+        desktop.stop()
+
+    def summary(times):
+        return "median %.1f ms (min %.1f, max %.1f, n %d)" % (statistics.median(times), min(times), max(times),
+                                                            len(times))
+    print("activation, launcher: " + summary(launcher))
+    print("activation, baseline: " + summary(baseline))
+    print("activation ratio (launcher / baseline medians): %.2f" %
+          (statistics.median(launcher) / statistics.median(baseline)))
+    for line in redraw.splitlines():
+        if line.startswith("redraw_"):
+            print(line)
+
+
+if __name__ == "__main__":
+    main()
