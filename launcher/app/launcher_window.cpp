@@ -6,8 +6,10 @@
 #include "chordhook.h"
 #include "connections.h"
 #include "display_class.h"
+#include "drop.h"
 #include "error_dialog.h"
 #include "options.h"
+#include "panel_commands.h"
 #include "panel_controls.h"
 #include "panel_set.h"
 #include "panel_view.h"
@@ -219,6 +221,9 @@ static void on_timer(HWND window, WPARAM id)
     case TIMER_STARTUP:
         end_startup(window);
         break;
+    case TIMER_COMMAND_READY:
+        on_command_ready_timer(window);
+        break;
     case TIMER_DELAYED_ACTIVATION:
         end_activation_delay(window);
         break;
@@ -296,6 +301,15 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
         on_centre_press(x, y, Direction::backward);
+        return TRUE;
+    case WM_RBUTTONUP:
+        show_panel_menu(window, x, y);
+        return FALSE;
+    case WM_COMMAND:
+        dispatch_command(window, LOWORD(wparam));
+        return FALSE;
+    case WM_DROPFILES:
+        on_drop_files(reinterpret_cast<HDROP>(wparam));
         return TRUE;
     case WM_MBUTTONDOWN:
         on_middle_button();

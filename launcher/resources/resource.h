@@ -66,3 +66,37 @@
 // The error-message dialog (dialog 137)
 #define IDD_ERROR_MESSAGE 137
 #define IDC_ERROR_TEXT 1047
+
+// Registration question (dialog 135) and Overwrite / Exchange question (dialog 138)
+#define IDD_REGISTRATION 135
+#define IDD_OVERWRITE_EXCHANGE 138
+#define IDC_OVERWRITE 1048
+#define IDC_EXCHANGE 1049
+
+// Emailer (dialog 171), Text Clipboard (dialog 172) and the hidden copier (dialog 173)
+#define IDD_EMAILER 171
+#define IDD_TEXT_CLIPBOARD 172
+#define IDD_TEXT_COPIER 173
+#define IDC_DISPLAY_NAME 1089
+#define IDC_EMAIL_ADDRESS 1090
+#define IDC_TEXT 1094
+
+// Menus: tray (130), occupied panel (136), empty panel (167)
+#define IDM_TRAY 130
+#define IDM_OCCUPIED_PANEL 136
+#define IDM_EMPTY_PANEL 167
+#define ID_ACTIVATE 32771
+#define ID_SHUTDOWN 32772
+#define ID_EMPTY 32773
+#define ID_MOVE_TO_1 32775
+#define ID_MOVE_TO_8 32782
+#define ID_VISIT_MAKER 32785
+#define ID_MANUAL 32787
+#define ID_OPTIONS 32789
+#define ID_CONNECT_WITH_1 32791
+#define ID_CONNECT_WITH_8 32798
+#define ID_REMOVE_CONNECTION 32799
+#define ID_PROPERTIES 32801
+#define ID_ADD_EMAILER 32802
+#define ID_ADD_TEXT_CLIPBOARD 32803
+#define ID_OPEN_DATA_FOLDER 32805

@@ -1,0 +1,125 @@
+#include "drop.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "error_dialog.h"
+#include "file_names.h"
+#include "launcher_window.h"
+#include "options.h"
+#include "panel_set.h"
+#include "panel_view.h"
+#include "paths.h"
+#include "pointer.h"
+#include "resource.h"
+
+namespace {
+
+constexpr size_t SHORTCUT_BUFFER_SIZE = 512;
+
+INT_PTR CALLBACK registration_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM)
+{
+    if (message == WM_INITDIALOG) {
+        return TRUE;
+    }
+    if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
+        EndDialog(dialog, LOWORD(wparam) == IDOK ? 1 : 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+bool file_exists(const char* path)
+{
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A path in the Shortcuts folder for the file name that no other shortcut holds yet:
+// "Editor.lnk", then "Editor (2).lnk" and so on. Returns false when none fits.
+bool free_shortcut_path(const char* name, char* path)
+{
+    char numbered[SHORTCUT_BUFFER_SIZE];
+    for (int number = 1; number < 1000; ++number) {
+        const char* candidate = name;
+        if (number > 1) {
+            if (!numbered_file_name(name, number, numbered, sizeof numbered)) {
+                return false;
+            }
+            candidate = numbered;
+        }
+        int written = std::snprintf(path, SHORTCUT_BUFFER_SIZE, "%s\\%s", shortcuts_folder, candidate);
+        if (written < 0 || static_cast<size_t>(written) >= SHORTCUT_BUFFER_SIZE) {
+            return false;
+        }
+        if (!file_exists(path)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Copies the dropped shortcut into the Shortcuts folder under a free name and removes the
+// original; on any failure the dropped path stays as it is and nothing is deleted.
+void move_into_shortcuts_folder(char* path)
+{
+    char name[SHORTCUT_BUFFER_SIZE] = {};
+    char copy[SHORTCUT_BUFFER_SIZE] = {};
+    if (!extract_file_name(path, name, sizeof name) || !free_shortcut_path(name, copy)) {
+        return;
+    }
+    if (!CopyFileA(path, copy, TRUE)) {
+        return;
+    }
+    DeleteFileA(path);
+    std::memset(path, 0, PATH_BUFFER_SIZE);
+    std::strcpy(path, copy);
+}
+
+} // namespace
+
+int register_dropped_file(char* path, POINT point)
+{
+    int panel = hit_test_panel(point.x, point.y);
+    if (panel == 0) {
+        return 0;
+    }
+    const char* item = current_set->item_text[panel - 1];
+    if (current_set->occupied[panel - 1] == 1) {
+        if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_REGISTRATION), main_window,
+                            registration_proc, 0) != 1) {
+            return 0;
+        }
+        if (is_text_item(item)) {
+            char text_file[ITEM_DATA_SIZE] = {};
+            get_item_data(item, text_file);
+            DeleteFileA(text_file);
+        }
+    }
+    if (is_movable_shortcut(path) && options.remove_original_shortcuts == 1) {
+        move_into_shortcuts_folder(path);
+    }
+    current_set->occupied[panel - 1] = 1;
+    std::memset(current_set->item_text[panel - 1], 0, ITEM_TEXT_SIZE);
+    std::strncpy(current_set->item_text[panel - 1], path, ITEM_TEXT_SIZE - 1);
+    refresh_panels(panel);
+    return 1;
+}
+
+void on_drop_files(HDROP drop)
+{
+    char path[PATH_BUFFER_SIZE] = {};
+    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    if (count != 1) {
+        show_error_message("Please drop only one file at a time.");
+    } else if (DragQueryFileA(drop, 0, path, PATH_BUFFER_SIZE - 1) == 0 || path[0] == '\0') {
+        show_error_message("Need more buffer to get dropped file name.");
+    } else {
+        POINT point;
+        if (DragQueryPoint(drop, &point) && register_dropped_file(path, point) == 1) {
+            save_panel_data();
+        }
+    }
+    DragFinish(drop);
+}

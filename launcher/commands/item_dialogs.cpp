@@ -1,0 +1,300 @@
+#include "item_dialogs.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "error_dialog.h"
+#include "launcher_window.h"
+#include "panel_commands.h"
+#include "panel_set.h"
+#include "panel_view.h"
+#include "paths.h"
+#include "resource.h"
+#include "text_codec.h"
+
+ItemEditFields emailer_fields;
+ItemEditFields text_fields;
+int editing_text_item;
+
+namespace {
+
+enum DialogMode { MODE_ADD = 0, MODE_EDIT = 1 };
+
+// Reads a whole file; false when it cannot be opened.
+bool read_whole_file(const char* path, std::string& bytes)
+{
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    char block[4096];
+    DWORD read = 0;
+    while (ReadFile(file, block, sizeof block, &read, nullptr) && read > 0) {
+        bytes.append(block, read);
+    }
+    CloseHandle(file);
+    return true;
+}
+
+std::string edit_text(HWND edit)
+{
+    int length = GetWindowTextLengthA(edit);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    GetWindowTextA(edit, &text[0], length + 1);
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+// Writes the edit box's text whole: its lines are already joined by CR LF, as the file
+// keeps them.
+bool write_text_file(HANDLE file, HWND edit)
+{
+    std::string text = edit_text(edit);
+    DWORD written = 0;
+    return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
+}
+
+void load_text_into_edit(HWND edit, const std::string& bytes)
+{
+    SetWindowTextA(edit, edit_text_from_file(bytes).c_str());
+}
+
+// A new text file under a time-stamped name; a name already taken (two items within one
+// millisecond) steps the milliseconds until one is free, so no text file is ever replaced.
+HANDLE create_new_text_file(char* path, size_t path_size)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    LocalTime time = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
+    for (int attempt = 0; attempt < 10000; ++attempt, ++time.milliseconds) {
+        char name[64];
+        make_text_file_name(time, name, sizeof name);
+        std::snprintf(path, path_size, "%s\\%s", text_folder, name);
+        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
+            return file;
+        }
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+void read_field(HWND dialog, int id, char* out, int size)
+{
+    std::memset(out, 0, static_cast<size_t>(size));
+    GetDlgItemTextA(dialog, id, out, size);
+}
+
+INT_PTR CALLBACK emailer_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        SendDlgItemMessageA(dialog, IDC_DISPLAY_NAME, EM_LIMITTEXT, ITEM_NAME_LIMIT, 0);
+        SendDlgItemMessageA(dialog, IDC_EMAIL_ADDRESS, EM_LIMITTEXT, ITEM_DATA_LIMIT - 1, 0);
+        if (lparam == MODE_EDIT) {
+            SetDlgItemTextA(dialog, IDC_DISPLAY_NAME, emailer_fields.display_name);
+            SetDlgItemTextA(dialog, IDC_EMAIL_ADDRESS, emailer_fields.item_data);
+        }
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wparam) == IDOK) {
+            char name[DISPLAY_NAME_SIZE];
+            char addresses[ITEM_DATA_SIZE];
+            read_field(dialog, IDC_DISPLAY_NAME, name, ITEM_NAME_LIMIT + 1);
+            if (name[0] == '\0') {
+                show_error_message("Please enter the display name.");
+                return TRUE;
+            }
+            read_field(dialog, IDC_EMAIL_ADDRESS, addresses, ITEM_DATA_LIMIT);
+            if (addresses[0] == '\0') {
+                show_error_message("Please enter the email address.");
+                return TRUE;
+            }
+            std::memcpy(emailer_fields.display_name, name, sizeof name);
+            std::memcpy(emailer_fields.item_data, addresses, sizeof addresses);
+            EndDialog(dialog, 1);
+            return TRUE;
+        }
+        if (LOWORD(wparam) == IDCANCEL) {
+            EndDialog(dialog, 0);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void open_text_item(HWND dialog, LPARAM mode)
+{
+    SendDlgItemMessageA(dialog, IDC_DISPLAY_NAME, EM_LIMITTEXT, ITEM_NAME_LIMIT, 0);
+    HWND text = GetDlgItem(dialog, IDC_TEXT);
+    SendMessageA(text, EM_LIMITTEXT, 0, 0);
+    if (mode == MODE_EDIT && text != nullptr) {
+        editing_text_item = 1;
+        SetDlgItemTextA(dialog, IDC_DISPLAY_NAME, text_fields.display_name);
+        std::string bytes;
+        if (read_whole_file(text_fields.item_data, bytes)) {
+            load_text_into_edit(text, bytes);
+        }
+    } else {
+        editing_text_item = 0;
+    }
+}
+
+void confirm_text_item(HWND dialog)
+{
+    char name[DISPLAY_NAME_SIZE];
+    read_field(dialog, IDC_DISPLAY_NAME, name, ITEM_NAME_LIMIT + 1);
+    if (name[0] == '\0') {
+        show_error_message("Please enter the display name.");
+        return;
+    }
+    char path[PATH_BUFFER_SIZE] = {};
+    HANDLE file = INVALID_HANDLE_VALUE;
+    if (editing_text_item == 1) {
+        std::snprintf(path, sizeof path, "%s", text_fields.item_data);
+        file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    } else {
+        file = create_new_text_file(path, sizeof path);
+    }
+    if (file == INVALID_HANDLE_VALUE || std::strlen(path) > ITEM_DATA_LIMIT) {
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            DeleteFileA(path);
+        }
+        show_error_message("Cannot create a file to save. Please check you are logged in as an administrator.");
+        return;
+    }
+    write_text_file(file, GetDlgItem(dialog, IDC_TEXT));
+    CloseHandle(file);
+    std::memcpy(text_fields.display_name, name, sizeof name);
+    std::memset(text_fields.item_data, 0, sizeof text_fields.item_data);
+    std::memcpy(text_fields.item_data, path, std::strlen(path));
+    EndDialog(dialog, 1);
+}
+
+INT_PTR CALLBACK text_clipboard_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        open_text_item(dialog, lparam);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wparam) == IDOK) {
+            confirm_text_item(dialog);
+            return TRUE;
+        }
+        if (LOWORD(wparam) == IDCANCEL) {
+            EndDialog(dialog, 0);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK text_copier_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_INITDIALOG: {
+        HWND edit = GetDlgItem(dialog, IDC_TEXT);
+        if (edit == nullptr) {
+            EndDialog(dialog, COPY_NO_EDIT_BOX);
+            return TRUE;
+        }
+        std::string bytes;
+        if (!read_whole_file(reinterpret_cast<const char*>(lparam), bytes)) {
+            EndDialog(dialog, COPY_FILE_MISSING);
+            return TRUE;
+        }
+        SendMessageA(edit, EM_LIMITTEXT, 0, 0);
+        load_text_into_edit(edit, bytes);
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        SendMessageA(edit, WM_COPY, 0, 0);
+        EndDialog(dialog, COPY_DONE);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
+            EndDialog(dialog, COPY_DONE);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR run_dialog(int id, DLGPROC procedure, LPARAM parameter)
+{
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), main_window, procedure, parameter);
+}
+
+void store_item(const char* format, const ItemEditFields& fields)
+{
+    int panel = selected_panel;
+    current_set->occupied[panel - 1] = 1;
+    std::memset(current_set->item_text[panel - 1], 0, ITEM_TEXT_SIZE);
+    std::snprintf(current_set->item_text[panel - 1], ITEM_TEXT_SIZE, format, fields.display_name, fields.item_data);
+    refresh_panels(panel);
+    save_panel_data();
+}
+
+void fill_fields_from_panel(ItemEditFields& fields)
+{
+    std::memset(&fields, 0, sizeof fields);
+    const char* item = current_set->item_text[selected_panel - 1];
+    char name[ITEM_TEXT_SIZE] = {};
+    get_item_name(item, name);
+    std::memcpy(fields.display_name, name, DISPLAY_NAME_SIZE - 1);
+    get_item_data(item, fields.item_data);
+}
+
+bool selection_valid()
+{
+    return selected_panel >= 1 && selected_panel <= PANELS_PER_SET;
+}
+
+} // namespace
+
+void add_emailer()
+{
+    std::memset(&emailer_fields, 0, sizeof emailer_fields);
+    if (selection_valid() && run_dialog(IDD_EMAILER, emailer_proc, MODE_ADD) == 1) {
+        store_item("@E%s@1%s", emailer_fields);
+    }
+}
+
+void add_text_clipboard()
+{
+    std::memset(&text_fields, 0, sizeof text_fields);
+    if (selection_valid() && run_dialog(IDD_TEXT_CLIPBOARD, text_clipboard_proc, MODE_ADD) == 1) {
+        store_item("@T%s@1%s", text_fields);
+    }
+}
+
+void edit_emailer()
+{
+    fill_fields_from_panel(emailer_fields);
+    if (run_dialog(IDD_EMAILER, emailer_proc, MODE_EDIT) == 1) {
+        store_item("@E%s@1%s", emailer_fields);
+    }
+}
+
+void edit_text_clipboard()
+{
+    fill_fields_from_panel(text_fields);
+    if (run_dialog(IDD_TEXT_CLIPBOARD, text_clipboard_proc, MODE_EDIT) == 1) {
+        store_item("@T%s@1%s", text_fields);
+    }
+}
+
+int copy_text_file_to_clipboard(const char* path)
+{
+    return static_cast<int>(
+        run_dialog(IDD_TEXT_COPIER, text_copier_proc, reinterpret_cast<LPARAM>(const_cast<char*>(path))));
+}

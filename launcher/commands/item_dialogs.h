@@ -1,0 +1,31 @@
+// Emailer and Text Clipboard items: their dialogs, their text files and the hidden dialog
+// that copies a text file to the clipboard.
+#pragma once
+
+#include <cstddef>
+
+#include "item_string.h"
+
+constexpr size_t DISPLAY_NAME_SIZE = 21;
+
+// The fields a dialog edits.
+struct ItemEditFields {
+    char display_name[DISPLAY_NAME_SIZE];
+    char item_data[ITEM_DATA_SIZE];
+};
+static_assert(sizeof(ItemEditFields) == 972, "dialog fields");
+
+extern ItemEditFields emailer_fields;
+extern ItemEditFields text_fields;
+extern int editing_text_item;
+
+// Results of copy_text_file_to_clipboard.
+enum CopyResult { COPY_DONE = 33, COPY_FILE_MISSING = 34, COPY_NO_EDIT_BOX = 35 };
+
+void add_emailer();
+void add_text_clipboard();
+void edit_emailer();
+void edit_text_clipboard();
+
+// Puts the text file's whole text on the clipboard.
+int copy_text_file_to_clipboard(const char* path);
