@@ -62,23 +62,12 @@ void load_text_into_edit(HWND edit, const std::string& bytes)
     SetWindowTextA(edit, edit_text_from_file(bytes).c_str());
 }
 
-// A new text file under a time-stamped name; a name already taken (two items within one
-// millisecond) steps the milliseconds until one is free, so no text file is ever replaced.
 HANDLE create_new_text_file(char* path, size_t path_size)
 {
     SYSTEMTIME now;
     GetLocalTime(&now);
     LocalTime time = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
-    for (int attempt = 0; attempt < 10000; ++attempt, ++time.milliseconds) {
-        char name[64];
-        make_text_file_name(time, name, sizeof name);
-        std::snprintf(path, path_size, "%s\\%s", text_folder, name);
-        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
-            return file;
-        }
-    }
-    return INVALID_HANDLE_VALUE;
+    return create_text_file_at(time, path, path_size);
 }
 
 void read_field(HWND dialog, int id, char* out, int size)
@@ -260,6 +249,21 @@ bool selection_valid()
 }
 
 } // namespace
+
+void* create_text_file_at(const LocalTime& time, char* path, size_t path_size)
+{
+    LocalTime stepped = time;
+    for (int attempt = 0; attempt < 10000; ++attempt, ++stepped.milliseconds) {
+        char name[64];
+        make_text_file_name(stepped, name, sizeof name);
+        std::snprintf(path, path_size, "%s\\%s", text_folder, name);
+        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
+            return file;
+        }
+    }
+    return INVALID_HANDLE_VALUE;
+}
 
 void add_emailer()
 {

@@ -27,5 +27,12 @@ void add_text_clipboard();
 void edit_emailer();
 void edit_text_clipboard();
 
+struct LocalTime;
+
+// Creates a new, empty text file in the Text folder named from the time; a name already
+// taken (two items within one millisecond) steps the milliseconds until one is free, so no
+// text file is ever replaced. Returns the open file, or INVALID_HANDLE_VALUE.
+void* create_text_file_at(const LocalTime& time, char* path, size_t path_size);
+
 // Puts the text file's whole text on the clipboard.
 int copy_text_file_to_clipboard(const char* path);

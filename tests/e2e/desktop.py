@@ -58,7 +58,7 @@ class WineDesktop:
         self.install_folder = os.path.join(self.root, "install")
         os.makedirs(self.install_folder)
         for name in os.listdir(self.bin):
-            if name.endswith((".exe", ".dll")):
+            if name.endswith((".exe", ".dll", ".wav")):
                 shutil.copy(os.path.join(self.bin, name), self.install_folder)
         self._write_registry()
         self._start_xvfb()
@@ -150,10 +150,10 @@ class WineDesktop:
         return report
 
     def start_program(self, name, *args):
-        log = open(os.path.join(self.root, "%s.%d.out" % (name, len(self.processes))), "w")
-        process = subprocess.Popen([self.loader, os.path.join(self.install_folder, name)] + list(args),
-                                   env=self.env, stdout=log, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
-                                   cwd=self.install_folder)
+        with open(os.path.join(self.root, "%s.%d.out" % (name, len(self.processes))), "w") as log:
+            process = subprocess.Popen([self.loader, os.path.join(self.install_folder, name)] + list(args),
+                                       env=self.env, stdout=log, stderr=subprocess.STDOUT,
+                                       stdin=subprocess.DEVNULL, cwd=self.install_folder)
         self.processes.append(process)
         return process
 

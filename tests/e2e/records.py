@@ -45,3 +45,8 @@ def connections(rows):
         for panel, target in links.items():
             values[8 * section + panel - 1] = target
     return struct.pack("<24i", *values)
+
+
+def panel_set_items(data):
+    """The eight item strings of a panel file ("" for an empty slot)."""
+    return [data[32 + 1024 * i:32 + 1024 * (i + 1)].split(b"\0", 1)[0].decode("latin-1") for i in range(8)]

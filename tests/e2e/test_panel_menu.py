@@ -1,0 +1,61 @@
+"""Panel menus in the real program: a right click on a panel opens its menu, driven here
+with the keyboard as a user may."""
+import time
+import unittest
+
+import records
+from desktop import WineDesktop, wait_until
+
+PANEL1 = (60, 60)
+PANEL2 = (180, 60)
+
+
+class PanelMenu(unittest.TestCase):
+
+    def setUp(self):
+        self.desktop = WineDesktop().start()
+        self.addCleanup(self.desktop.stop)
+        items = self.desktop.make_folders(["Alpha"])
+        self.desktop.seed_data({"Launcher.lst": records.panel_set(items),
+                                "Launcher.opt": records.options(remember_location=1, window_x=300, window_y=200)})
+        self.desktop.start_program("Vantrel.exe")
+        self.assertTrue(wait_until(self.desktop.is_visible, 30))
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15))
+        self.desktop.chord(150, 150)
+        self.assertTrue(wait_until(self.desktop.is_visible, 5))
+        self.client = self.desktop.report()["client"]
+
+    def right_click(self, point):
+        self.desktop.move(self.client[0] + point[0], self.client[1] + point[1])
+        self.desktop.buttons("down 3", "up 3")
+        time.sleep(0.4)
+
+    def choose(self, *keys):
+        for key in keys:
+            self.desktop.key(key)
+
+    def test_empty_from_an_occupied_panels_menu_empties_it_on_disk(self):
+        self.assertEqual(records.panel_set_items(self.desktop.read_data("Launcher.lst"))[0], "C:\\Items\\Alpha")
+        self.right_click(PANEL1)
+        self.choose("Down", "Return")
+        self.assertTrue(wait_until(
+            lambda: records.panel_set_items(self.desktop.read_data("Launcher.lst"))[0] == "", 5),
+            "panel 1 was not emptied on disk")
+        self.assertEqual(self.desktop.report()["text"][1025], "")
+
+    def test_an_empty_panels_menu_offers_the_two_add_commands(self):
+        self.right_click(PANEL2)
+        self.choose("Down", "Return")
+        self.assertTrue(wait_until(lambda: self.desktop.windows_named("Emailer"), 5), "no Add Emailer")
+        self.choose("Escape")
+        self.assertTrue(wait_until(lambda: not self.desktop.windows_named("Emailer", only_visible=True), 5))
+        time.sleep(0.4)  # commands are taken again after 300 ms
+        self.right_click(PANEL2)
+        self.choose("Down", "Down", "Return")
+        self.assertTrue(wait_until(lambda: self.desktop.windows_named("Text Clipboard"), 5),
+                        "no Add Text Clipboard")
+        self.choose("Escape")
+
+
+if __name__ == "__main__":
+    unittest.main()

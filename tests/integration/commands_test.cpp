@@ -1,0 +1,523 @@
+// Drops, panel commands and Emailer and Text Clipboard items on the real launcher window:
+// real messages, real dialogs answered by caption, and the data files checked on disk.
+#include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog_answerer.h"
+#include "item_dialogs.h"
+#include "text_codec.h"
+#include "launcher_fixture.h"
+#include "panel_commands.h"
+
+namespace {
+
+// Client points inside each panel at 96 DPI, and the centre cell.
+constexpr POINT PANEL_POINTS[9] = {{0, 0},     {60, 60},  {180, 60},  {290, 60}, {60, 150},
+                                   {290, 150}, {60, 250}, {180, 250}, {290, 250}};
+constexpr POINT CENTRE = {180, 150};
+
+HDROP make_drop(const std::vector<std::string>& files, POINT point)
+{
+    size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& file : files) {
+        size += file.size() + 1;
+    }
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->pt = point;
+    drop->fNC = FALSE;
+    drop->fWide = FALSE;
+    char* names = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
+    for (const std::string& file : files) {
+        std::memcpy(names, file.c_str(), file.size() + 1);
+        names += file.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+std::string read_text(const std::string& path)
+{
+    FileBytes bytes = read_bytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+class Commands : public LauncherFixture {
+  protected:
+    DialogAnswerer answerer;
+    std::string files; // a folder for dropped files and text files made by the tests
+
+    void SetUp() override
+    {
+        LauncherFixture::SetUp();
+        DialogAnswerer::answered().clear();
+        DialogAnswerer::error_texts().clear();
+        files = folder + "\\test-files";
+        SHCreateDirectoryExA(nullptr, files.c_str(), nullptr);
+        // Leftovers of an earlier test in the Shortcuts and Text folders.
+        for (const char* sub : {"\\Shortcuts\\", "\\Text\\", "\\test-files\\"}) {
+            WIN32_FIND_DATAA found;
+            std::string pattern = folder + sub + "*";
+            HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+            if (search != INVALID_HANDLE_VALUE) {
+                do {
+                    DeleteFileA((folder + sub + found.cFileName).c_str());
+                } while (FindNextFileA(search, &found));
+                FindClose(search);
+            }
+        }
+    }
+
+    void TearDown() override
+    {
+        EXPECT_TRUE(answerer.all_answered()) << "an expected dialog never opened";
+        LauncherFixture::TearDown();
+    }
+
+    std::string make_file(const std::string& name, const std::string& content = "x")
+    {
+        std::string path = files + "\\" + name;
+        write_bytes(path, content.data(), content.size());
+        return path;
+    }
+
+    void start(const PanelSet& set, const ConnectionTable* links = nullptr, void (*adjust)(LauncherOptions&) = nullptr)
+    {
+        seed("Launcher.lst", &set, sizeof set);
+        if (links != nullptr) {
+            seed("Launcher.con", links, sizeof *links);
+        }
+        seed_quiet_options(adjust);
+        open_and_activate();
+        display_class = 1;
+        command_ready = 1;
+    }
+
+    void drop(const std::vector<std::string>& paths, POINT point)
+    {
+        SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(make_drop(paths, point)), 0);
+    }
+
+    // A menu command as the panel menu delivers it, with the guard's time let pass first.
+    void command(int panel, WORD id)
+    {
+        selected_panel = panel;
+        pump(20);
+        command_ready = 1;
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    }
+
+    PanelSet saved_set() const
+    {
+        PanelSet set;
+        FileBytes bytes = read_bytes(path("Launcher.lst"));
+        EXPECT_EQ(bytes.size(), sizeof set);
+        std::memcpy(&set, bytes.data(), std::min(bytes.size(), sizeof set));
+        return set;
+    }
+
+    ConnectionTable saved_links() const
+    {
+        ConnectionTable table = {};
+        FileBytes bytes = read_bytes(path("Launcher.con"));
+        EXPECT_EQ(bytes.size(), sizeof table);
+        std::memcpy(&table, bytes.data(), std::min(bytes.size(), sizeof table));
+        return table;
+    }
+};
+
+// --- drops ---------------------------------------------------------------------------------
+
+TEST_F(Commands, DroppingTwoFilesIsRefusedAndChangesNothing)
+{
+    start(empty_set());
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    drop({make_file("a.txt"), make_file("b.txt")}, PANEL_POINTS[1]);
+    ASSERT_EQ(DialogAnswerer::error_texts().size(), 1u);
+    EXPECT_EQ(DialogAnswerer::error_texts()[0], "Please drop only one file at a time.");
+    EXPECT_FALSE(file_exists(path("Launcher.lst.tmp")));
+    EXPECT_EQ(panel_sets[0].occupied[0], 0);
+    FileBytes kept = read_bytes(path("Launcher.lst"));
+    PanelSet empty = empty_set();
+    EXPECT_EQ(std::memcmp(kept.data(), &empty, sizeof empty), 0);
+}
+
+TEST_F(Commands, DropOnAPanelRegistersItsPathAndSaves)
+{
+    start(empty_set());
+    std::string file = make_file("notes.txt");
+    drop({file}, PANEL_POINTS[6]);
+    PanelSet set = saved_set();
+    EXPECT_EQ(set.occupied[5], 1);
+    EXPECT_STREQ(set.item_text[5], file.c_str());
+    EXPECT_EQ(text(IDC_PANEL6_NAME), "notes.txt");
+}
+
+TEST_F(Commands, DropOnTheCentreOrAGapSavesNothing)
+{
+    start(empty_set());
+    DeleteFileA(path("Launcher.lst").c_str());
+    drop({make_file("a.txt")}, CENTRE);
+    drop({make_file("b.txt")}, POINT{122, 60});
+    EXPECT_FALSE(file_exists(path("Launcher.lst")));
+}
+
+TEST_F(Commands, DropOnAnOccupiedPanelAsksAndCancelTouchesNothing)
+{
+    std::string text_file = make_file("note.txt", "keep me");
+    PanelSet set = empty_set();
+    put_item(set, 2, "@TNote@1" + text_file);
+    ConnectionTable links = {};
+    links.links[0][1] = 5;
+    start(set, &links);
+
+    answerer.expect("Program/file registration", DialogAnswerer::press_button(IDCANCEL));
+    drop({make_file("new.txt")}, PANEL_POINTS[2]);
+    EXPECT_STREQ(saved_set().item_text[1], ("@TNote@1" + text_file).c_str());
+    EXPECT_EQ(read_text(text_file), "keep me");
+
+    answerer.expect("Program/file registration", DialogAnswerer::press_button(IDOK));
+    std::string replacement = make_file("new.txt");
+    drop({replacement}, PANEL_POINTS[2]);
+    EXPECT_STREQ(saved_set().item_text[1], replacement.c_str());
+    EXPECT_FALSE(file_exists(text_file)) << "the overwritten text item's file goes";
+    EXPECT_EQ(saved_links().links[0][1], 5) << "the connection stays";
+}
+
+TEST_F(Commands, OverwritingAnEmailerOrPathItemDeletesNoFile)
+{
+    std::string kept = make_file("kept.txt");
+    PanelSet set = empty_set();
+    put_item(set, 1, kept);
+    put_item(set, 3, "@EMail@1" + kept);
+    start(set);
+    answerer.expect("Program/file registration", DialogAnswerer::press_button(IDOK));
+    answerer.expect("Program/file registration", DialogAnswerer::press_button(IDOK));
+    drop({make_file("one.txt")}, PANEL_POINTS[1]);
+    drop({make_file("two.txt")}, PANEL_POINTS[3]);
+    EXPECT_TRUE(file_exists(kept));
+}
+
+TEST_F(Commands, ShortcutsMoveIntoTheShortcutsFolderOnlyWithTheOption)
+{
+    start(empty_set(), nullptr, [](LauncherOptions& record) { record.remove_original_shortcuts = 1; });
+    std::string first = make_file("Editor.lnk", "first");
+    drop({first}, PANEL_POINTS[1]);
+    std::string copy = folder + "\\Shortcuts\\Editor.lnk";
+    EXPECT_STREQ(saved_set().item_text[0], copy.c_str());
+    EXPECT_EQ(read_text(copy), "first");
+    EXPECT_FALSE(file_exists(first));
+
+    // A second shortcut of the same name from elsewhere gets a name of its own.
+    SHCreateDirectoryExA(nullptr, (files + "\\other").c_str(), nullptr);
+    std::string second = files + "\\other\\Editor.lnk";
+    write_bytes(second, "second", 6);
+    drop({second}, PANEL_POINTS[2]);
+    std::string second_copy = folder + "\\Shortcuts\\Editor (2).lnk";
+    EXPECT_STREQ(saved_set().item_text[1], second_copy.c_str());
+    EXPECT_EQ(read_text(copy), "first");
+    EXPECT_EQ(read_text(second_copy), "second");
+
+    // Letter case counts: an upper-case extension is registered where it lies.
+    std::string upper = make_file("Viewer.LNK");
+    drop({upper}, PANEL_POINTS[3]);
+    EXPECT_STREQ(saved_set().item_text[2], upper.c_str());
+    EXPECT_TRUE(file_exists(upper));
+}
+
+TEST_F(Commands, ShortcutsStayWhereTheyAreWithoutTheOption)
+{
+    start(empty_set());
+    std::string shortcut = make_file("Site.url");
+    drop({shortcut}, PANEL_POINTS[4]);
+    EXPECT_STREQ(saved_set().item_text[3], shortcut.c_str());
+    EXPECT_TRUE(file_exists(shortcut));
+}
+
+// --- panel commands --------------------------------------------------------------------------
+
+TEST_F(Commands, EmptyDeletesATextFileButNoShortcutCopyAndKeepsOtherLinks)
+{
+    std::string text_file = make_file("t.txt", "text");
+    std::string shortcut_copy = folder + "\\Shortcuts\\Kept.lnk";
+    write_bytes(shortcut_copy, "lnk", 3);
+    PanelSet set = empty_set();
+    put_item(set, 5, "@TT@1" + text_file);
+    put_item(set, 6, shortcut_copy);
+    put_item(set, 3, "@EX@1a@b");
+    ConnectionTable links = {};
+    links.links[0][4] = 6; // 5 -> 6
+    links.links[0][2] = 5; // 3 -> 5
+    start(set, &links);
+
+    command(5, ID_EMPTY);
+    command(6, ID_EMPTY);
+    PanelSet saved = saved_set();
+    EXPECT_EQ(saved.occupied[4], 0);
+    EXPECT_EQ(saved.item_text[4][0], '\0');
+    EXPECT_EQ(saved.occupied[5], 0);
+    EXPECT_FALSE(file_exists(text_file));
+    EXPECT_TRUE(file_exists(shortcut_copy));
+    ConnectionTable table = saved_links();
+    EXPECT_EQ(table.links[0][4], 0);
+    EXPECT_EQ(table.links[0][2], 5) << "panel 3 still names the emptied panel 5";
+    EXPECT_EQ(read_bytes(path("Launcher.con_shift")), FileBytes(96, 0));
+    EXPECT_EQ(text(IDC_PANEL5_NAME), "");
+}
+
+TEST_F(Commands, MoveToAnEmptyPanelCarriesTheConnectionUnlessItWouldNameItself)
+{
+    PanelSet set = empty_set();
+    put_item(set, 2, "@EMove@1a@b");
+    put_item(set, 3, "@EStay@1a@b");
+    ConnectionTable links = {};
+    links.links[0][1] = 3; // 2 -> 3
+    links.links[0][2] = 6; // 3 -> 6 (6 is empty)
+    start(set, &links);
+
+    command(2, ID_MOVE_TO_1);
+    PanelSet saved = saved_set();
+    EXPECT_EQ(saved.occupied[1], 0);
+    EXPECT_STREQ(saved.item_text[0], "@EMove@1a@b");
+    EXPECT_EQ(saved_links().links[0][0], 3);
+    EXPECT_EQ(saved_links().links[0][1], 0);
+
+    command(3, ID_MOVE_TO_1 + 5); // 3 -> panel 6, which its connection names
+    EXPECT_STREQ(saved_set().item_text[5], "@EStay@1a@b");
+    EXPECT_EQ(saved_links().links[0][5], 0);
+
+    // Onto itself: nothing happens and nothing is saved.
+    DeleteFileA(path("Launcher.lst").c_str());
+    command(6, ID_MOVE_TO_1 + 5);
+    EXPECT_FALSE(file_exists(path("Launcher.lst")));
+}
+
+TEST_F(Commands, OverwriteDeletesTheOverwrittenTextFileAndKeepsTheMovedOne)
+{
+    std::string moved_file = make_file("moved.txt", "m");
+    std::string lost_file = make_file("lost.txt", "l");
+    PanelSet set = empty_set();
+    put_item(set, 1, "@TMoved@1" + moved_file);
+    put_item(set, 2, "@TLost@1" + lost_file);
+    ConnectionTable links = {};
+    links.links[0][0] = 7;
+    start(set, &links);
+    answerer.expect("Overwrite / Exchange", DialogAnswerer::press_button(IDC_OVERWRITE));
+    command(1, ID_MOVE_TO_1 + 1);
+    PanelSet saved = saved_set();
+    EXPECT_EQ(saved.occupied[0], 0);
+    EXPECT_STREQ(saved.item_text[1], ("@TMoved@1" + moved_file).c_str());
+    EXPECT_EQ(saved_links().links[0][1], 7);
+    EXPECT_TRUE(file_exists(moved_file));
+    EXPECT_FALSE(file_exists(lost_file));
+}
+
+TEST_F(Commands, ExchangeSwapsItemsAndConnectionsDroppingSelfLinks)
+{
+    PanelSet set = empty_set();
+    put_item(set, 1, "@EOne@1a@b");
+    put_item(set, 4, "@EFour@1a@b");
+    ConnectionTable links = {};
+    links.links[0][0] = 7; // 1 -> 7
+    links.links[0][3] = 1; // 4 -> 1
+    start(set, &links);
+    answerer.expect("Overwrite / Exchange", DialogAnswerer::press_button(IDC_EXCHANGE));
+    command(1, ID_MOVE_TO_1 + 3);
+    PanelSet saved = saved_set();
+    EXPECT_STREQ(saved.item_text[0], "@EFour@1a@b");
+    EXPECT_STREQ(saved.item_text[3], "@EOne@1a@b");
+    EXPECT_EQ(saved.occupied[0], 1);
+    EXPECT_EQ(saved.occupied[3], 1);
+    ConnectionTable table = saved_links();
+    EXPECT_EQ(table.links[0][0], 0) << "panel 1 would name itself";
+    EXPECT_EQ(table.links[0][3], 7);
+    EXPECT_EQ(text(IDC_PANEL4_LINK), "7");
+}
+
+TEST_F(Commands, CancelOrEnterInTheOverwriteQuestionChangesNothing)
+{
+    PanelSet set = empty_set();
+    put_item(set, 1, "@EOne@1a@b");
+    put_item(set, 2, "@ETwo@1a@b");
+    start(set);
+    DeleteFileA(path("Launcher.lst").c_str());
+    answerer.expect("Overwrite / Exchange", DialogAnswerer::press_button(IDCANCEL));
+    answerer.expect("Overwrite / Exchange", DialogAnswerer::press_button(IDOK));
+    command(1, ID_MOVE_TO_1 + 1);
+    command(1, ID_MOVE_TO_1 + 1);
+    EXPECT_FALSE(file_exists(path("Launcher.lst")));
+    EXPECT_STREQ(panel_sets[0].item_text[0], "@EOne@1a@b");
+    EXPECT_EQ(command_ready, 0) << "the guard is running again after a cancel";
+}
+
+TEST_F(Commands, ConnectRefusesItselfAndEmptyPanelsAndRemoveClears)
+{
+    PanelSet set = empty_set();
+    put_item(set, 1, "@EOne@1a@b");
+    put_item(set, 8, "@EEight@1a@b");
+    start(set);
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    command(1, ID_CONNECT_WITH_1);
+    command(1, ID_CONNECT_WITH_1 + 1);
+    ASSERT_EQ(DialogAnswerer::error_texts().size(), 2u);
+    EXPECT_EQ(DialogAnswerer::error_texts()[0], "The self-connection is not available.");
+    EXPECT_EQ(DialogAnswerer::error_texts()[1], "The destination panel is empty.");
+    EXPECT_FALSE(file_exists(path("Launcher.con")));
+
+    command(1, ID_CONNECT_WITH_8);
+    EXPECT_EQ(saved_links().links[0][0], 8);
+    EXPECT_EQ(text(IDC_PANEL1_LINK), "8");
+    command(1, ID_REMOVE_CONNECTION);
+    EXPECT_EQ(saved_links().links[0][0], 0);
+    EXPECT_EQ(text(IDC_PANEL1_LINK), " ");
+}
+
+TEST_F(Commands, ASecondCommandWithin300MillisecondsIsIgnored)
+{
+    PanelSet set = empty_set();
+    put_item(set, 1, "@EOne@1a@b");
+    put_item(set, 2, "@ETwo@1a@b");
+    start(set);
+    selected_panel = 1;
+    SendMessageA(window, WM_COMMAND, ID_EMPTY, 0);
+    selected_panel = 2;
+    SendMessageA(window, WM_COMMAND, ID_EMPTY, 0);
+    EXPECT_EQ(panel_sets[0].occupied[0], 0);
+    EXPECT_EQ(panel_sets[0].occupied[1], 1) << "ignored within 300 ms";
+    pump(400);
+    EXPECT_EQ(command_ready, 1);
+    SendMessageA(window, WM_COMMAND, ID_EMPTY, 0);
+    EXPECT_EQ(panel_sets[0].occupied[1], 0);
+}
+
+// --- Emailer and Text Clipboard items ----------------------------------------------------------
+
+TEST_F(Commands, EmailerIsAddedThroughItsDialogWithinItsLimits)
+{
+    start(empty_set());
+    std::string long_name(25, 'n');
+    std::string long_addresses(1000, 'a');
+    answerer.expect("Emailer", [](HWND dialog) { DialogAnswerer::press(dialog, IDOK); });
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    answerer.expect("Emailer", [](HWND dialog) {
+        DialogAnswerer::type(dialog, IDC_DISPLAY_NAME, "Team");
+        DialogAnswerer::press(dialog, IDOK);
+    });
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    answerer.expect("Emailer", [=](HWND dialog) {
+        DialogAnswerer::type(dialog, IDC_DISPLAY_NAME, long_name);
+        DialogAnswerer::type(dialog, IDC_EMAIL_ADDRESS, long_addresses);
+        DialogAnswerer::press(dialog, IDOK);
+    });
+    command(3, ID_ADD_EMAILER);
+    ASSERT_EQ(DialogAnswerer::error_texts().size(), 2u);
+    EXPECT_EQ(DialogAnswerer::error_texts()[0], "Please enter the display name.");
+    EXPECT_EQ(DialogAnswerer::error_texts()[1], "Please enter the email address.");
+    std::string expected = "@E" + std::string(19, 'n') + "@1" + std::string(949, 'a');
+    EXPECT_STREQ(saved_set().item_text[2], expected.c_str());
+    EXPECT_EQ(text(IDC_PANEL3_NAME), std::string(19, 'n'));
+
+    // Editing shows the stored fields; Cancel keeps the item.
+    answerer.expect("Emailer", [](HWND dialog) {
+        char name[64] = {};
+        GetDlgItemTextA(dialog, IDC_DISPLAY_NAME, name, sizeof name);
+        DialogAnswerer::error_texts().push_back(name);
+        DialogAnswerer::press(dialog, IDCANCEL);
+    });
+    command(3, ID_PROPERTIES);
+    EXPECT_EQ(DialogAnswerer::error_texts().back(), std::string(19, 'n'));
+    EXPECT_STREQ(saved_set().item_text[2], expected.c_str());
+}
+
+TEST_F(Commands, TextItemKeepsItsLinesWholeInTheFileAndBack)
+{
+    start(empty_set());
+    answerer.expect("Text Clipboard", [](HWND dialog) {
+        DialogAnswerer::type(dialog, IDC_DISPLAY_NAME, "Lines");
+        DialogAnswerer::type(dialog, IDC_TEXT, "a\n\nb");
+        DialogAnswerer::press(dialog, IDOK);
+    });
+    command(4, ID_ADD_TEXT_CLIPBOARD);
+    std::string item = saved_set().item_text[3];
+    ASSERT_EQ(item.rfind("@TLines@1", 0), 0u) << item;
+    std::string file = item.substr(9);
+    EXPECT_EQ(file.rfind(folder + "\\Text\\", 0), 0u);
+    std::string name = file.substr(file.rfind('\\') + 1);
+    EXPECT_TRUE(name.size() == 20 || name.size() == 21) << name;
+    EXPECT_EQ(read_text(file), "a\r\n\r\nb");
+
+    // Long lines are stored and read back whole, through the edit dialog too.
+    std::string long_text = std::string(300, 'x') + "\r\n" + std::string(5000, 'y');
+    write_bytes(file, long_text.data(), long_text.size());
+    answerer.expect("Text Clipboard", [](HWND dialog) { DialogAnswerer::press(dialog, IDOK); });
+    command(4, ID_PROPERTIES);
+    EXPECT_EQ(read_text(file), long_text);
+    EXPECT_STREQ(saved_set().item_text[3], item.c_str()) << "an edit keeps the file name";
+
+    // The clipboard receives exactly the file's text.
+    ASSERT_EQ(copy_text_file_to_clipboard(file.c_str()), COPY_DONE);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE data = GetClipboardData(CF_TEXT);
+    ASSERT_NE(data, nullptr);
+    std::string clipboard = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(clipboard, long_text);
+
+    EXPECT_EQ(copy_text_file_to_clipboard((folder + "\\Text\\missing.txt").c_str()), COPY_FILE_MISSING);
+}
+
+TEST_F(Commands, TextItemNeedsANameAndCancelCreatesNoFile)
+{
+    start(empty_set());
+    answerer.expect("Text Clipboard", [](HWND dialog) {
+        DialogAnswerer::type(dialog, IDC_TEXT, "text without a name");
+        DialogAnswerer::press(dialog, IDOK);
+    });
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    answerer.expect("Text Clipboard", DialogAnswerer::press_button(IDCANCEL));
+    command(2, ID_ADD_TEXT_CLIPBOARD);
+    EXPECT_EQ(DialogAnswerer::error_texts().at(0), "Please enter the display name.");
+    EXPECT_EQ(panel_sets[0].occupied[1], 0);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\Text\\*.txt").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "a file was created: " << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+    }
+}
+
+TEST_F(Commands, ATextFileNameAlreadyTakenStepsToTheNextMillisecond)
+{
+    start(empty_set());
+    LocalTime time = {2007, 3, 3, 10, 4, 5, 7};
+    char first[PATH_BUFFER_SIZE] = {};
+    char second[PATH_BUFFER_SIZE] = {};
+    HANDLE file = create_text_file_at(time, first, sizeof first);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "first", 5, &written, nullptr);
+    CloseHandle(file);
+    file = create_text_file_at(time, second, sizeof second);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    EXPECT_EQ(std::string(first), folder + "\\Text\\2007030310040507.txt");
+    EXPECT_EQ(std::string(second), folder + "\\Text\\2007030310040508.txt");
+    EXPECT_EQ(read_text(first), "first");
+
+    time.milliseconds = 123;
+    file = create_text_file_at(time, first, sizeof first);
+    CloseHandle(file);
+    EXPECT_EQ(std::string(first), folder + "\\Text\\20070303100405123.txt");
+}
+
+} // namespace
