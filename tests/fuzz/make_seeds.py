@@ -49,6 +49,16 @@ seeds = {
         "short": options_record()[:37],
         "unterminated": b"\x01\x00\x00\x00" * 10 + b"w" * 6158,
     },
+    "url_file": {
+        "typical": b"[DEFAULT]\r\nBASEURL=http://example.com/\r\n[InternetShortcut]\r\n"
+                   b"URL=http://example.com/page?a=1&b=2\r\nIDList=\r\nIconIndex=0\r\n",
+        "before_header": b"URL=http://before.example/\n[InternetShortcut]\nURL=http://after.example/\n",
+        "quotes": b'[InternetShortcut]\r\nURL=http://x/\\" --flag "y\r\n',
+        "final_backslash": b"[InternetShortcut]\r\nURL=file:///C:\\Docs\\\r\n",
+        "script": b"[InternetShortcut]\nURL=JavaScript:alert(1)\n",
+        "long_line": b"[InternetShortcut]\n" + b"x" * 1020 + b"URL=http://split.example/\n" + b"u" * 1100 + b"\n",
+        "no_url": b"[InternetShortcut]\r\nIconIndex=0",
+    },
 }
 
 for target, files in seeds.items():

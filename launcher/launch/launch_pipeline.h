@@ -1,0 +1,29 @@
+// From a left-button release over a panel to a started program, opened document or web
+// page, new mail message or text on the clipboard, following the panel's connections.
+#pragma once
+
+#include <windows.h>
+
+// 0 while a launch chain runs: a release arriving meanwhile (from a nested dialog's loop)
+// is ignored, and the hook stays removed.
+extern int launch_allowed;
+
+void on_left_button_up(HWND window, int x, int y);
+
+// Launches panel n and the panels its connection leads to, each at most once.
+void launch_panel(int n);
+
+// The folder of panel n's path item, trailing backslash included, into a zero-filled
+// 1024-byte buffer; untouched when the item holds no backslash.
+void get_item_folder(int n, char* buffer);
+int next_linked_panel(int n);
+
+// The tray's "Open Data Folder".
+void open_data_folder();
+
+// Internet shortcuts in a new window of the default browser.
+void find_default_browser(char* buffer);
+int open_in_browser_window(int index);
+
+// The shell's refusal in the program's words.
+void show_shell_error(int code);
