@@ -3,6 +3,7 @@
 #include <wtsapi32.h>
 
 #include "chordhook.h"
+#include "launch_pipeline.h"
 #include "launcher_window.h"
 #include "version_check.h"
 
@@ -55,7 +56,8 @@ static bool mouse_button_held()
 
 void on_hook_check_timer()
 {
-    if (mouse_button_held()) {
+    // A launch keeps the hook removed until it ends, also while an error message is shown.
+    if (mouse_button_held() || launch_allowed == 0) {
         return;
     }
     reinstall_chord_hook();

@@ -8,6 +8,7 @@
 #include "display_class.h"
 #include "drop.h"
 #include "error_dialog.h"
+#include "launch_pipeline.h"
 #include "options.h"
 #include "panel_commands.h"
 #include "panel_controls.h"
@@ -302,6 +303,9 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
     case WM_RBUTTONDBLCLK:
         on_centre_press(x, y, Direction::backward);
         return TRUE;
+    case WM_LBUTTONUP:
+        on_left_button_up(window, x, y);
+        return FALSE;
     case WM_RBUTTONUP:
         show_panel_menu(window, x, y);
         return FALSE;

@@ -5,6 +5,7 @@
 #include "connections.h"
 #include "error_dialog.h"
 #include "item_dialogs.h"
+#include "launch_pipeline.h"
 #include "launcher_window.h"
 #include "panel_edits.h"
 #include "panel_set.h"
@@ -92,6 +93,9 @@ void run_command(WORD command)
         break;
     case ID_EMPTY:
         empty_panel(selected_panel, true);
+        break;
+    case ID_OPEN_DATA_FOLDER:
+        open_data_folder();
         break;
     case ID_REMOVE_CONNECTION:
         remove_connection();

@@ -31,7 +31,11 @@ class WineDesktop:
     """One desktop; start() it, stop() it. version "winxp" makes Windows report NT 5.1,
     which gives the in-process hook; None leaves Wine's default NT 6.1 (the low-level one)."""
 
-    def __init__(self, version=None, log_pixels=None, install_value=True):
+    def __init__(self, version=None, log_pixels=None, install_value=True, system_registry=(), user_registry=()):
+        """system_registry, user_registry: further lines for the prefix's system.reg and
+        user.reg, in Wine's registry file format."""
+        self.system_registry = list(system_registry)
+        self.user_registry = list(user_registry)
         self.version = version
         self.log_pixels = log_pixels
         self.install_value = install_value
@@ -93,13 +97,15 @@ class WineDesktop:
             user += ["[Software\\\\Wine] 0", '"Version"=%s' % _reg_string(self.version), ""]
         if self.log_pixels:
             user += ["[Control Panel\\\\Desktop] 0", '"LogPixels"=dword:%08x' % self.log_pixels, ""]
+        user += self.user_registry
         with open(os.path.join(self.prefix, "user.reg"), "a") as f:
             f.write("\n" + "\n".join(user) + "\n")
+        system = list(self.system_registry)
         if self.install_value:
-            system = ["[Software\\\\Brasmoor\\\\Vantrel] 0",
-                      '"path"=%s' % _reg_string(windows_path(self.install_folder)), ""]
-            with open(os.path.join(self.prefix, "system.reg"), "a") as f:
-                f.write("\n" + "\n".join(system) + "\n")
+            system += ["[Software\\\\Brasmoor\\\\Vantrel] 0",
+                       '"path"=%s' % _reg_string(windows_path(self.install_folder)), ""]
+        with open(os.path.join(self.prefix, "system.reg"), "a") as f:
+            f.write("\n" + "\n".join(system) + "\n")
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
@@ -134,6 +140,23 @@ class WineDesktop:
             os.makedirs(os.path.join(self.prefix, "drive_c", "Items", name), exist_ok=True)
             paths.append("C:\\Items\\" + name)
         return paths
+
+    def install_probe(self, folder, name):
+        """A copy of the launch probe at C:\\folder\\name on the prefix's drive; returns its
+        Windows path. Its log is the same path ending in .log."""
+        target = os.path.join(self.prefix, "drive_c", *folder.split("\\"))
+        os.makedirs(target, exist_ok=True)
+        shutil.copy(os.path.join(self.bin, "launch_probe.exe"), os.path.join(target, name))
+        return "C:\\" + folder + "\\" + name
+
+    def drive_c(self, windows_path):
+        """The Linux path of a C: path of the prefix."""
+        return os.path.join(self.prefix, "drive_c", *windows_path[3:].split("\\"))
+
+    def probe_starts(self, windows_path):
+        """The start lines a probe logged: lists of its arguments and, last, its folder."""
+        log = self.drive_c(windows_path.rsplit(".", 1)[0] + ".log")
+        return [line.split("|") for line in read_lines(log)]
 
     def report(self):
         """The launcher window as the session tool sees it: place, client origin, visibility,

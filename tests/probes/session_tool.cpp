@@ -5,9 +5,16 @@
 //   session_tool query-end        asks the launcher window whether the session may end;
 //                                 exit code is its answer
 //   session_tool end-cancelled    tells the launcher window that the session goes on
+//   session_tool dialog-text CAPTION ID   prints the text of a control of a window found by
+//                                 its caption (exit code 101 when there is no such window)
+//   session_tool clipboard        prints the clipboard's text
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "chordhook.h"
@@ -22,8 +29,33 @@ int main(int argc, char** argv)
     if (argc < 2) {
         return 100;
     }
+    // Texts are printed as they are, line breaks included.
+    _setmode(_fileno(stdout), _O_BINARY);
     if (std::strcmp(argv[1], "remove-hook") == 0) {
         return _remove_module();
+    }
+    if (std::strcmp(argv[1], "dialog-text") == 0 && argc >= 4) {
+        HWND dialog = FindWindowA(nullptr, argv[2]);
+        if (dialog == nullptr) {
+            return 101;
+        }
+        char text[4096] = {};
+        GetDlgItemTextA(dialog, std::atoi(argv[3]), text, sizeof text);
+        std::printf("%s", text);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "clipboard") == 0) {
+        if (!OpenClipboard(nullptr)) {
+            return 102;
+        }
+        HANDLE data = GetClipboardData(CF_TEXT);
+        if (data != nullptr) {
+            std::fwrite(GlobalLock(data), 1, std::strlen(static_cast<const char*>(GlobalLock(data))), stdout);
+            GlobalUnlock(data);
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return data != nullptr ? 0 : 103;
     }
     HWND window = launcher_window();
     if (window == nullptr) {

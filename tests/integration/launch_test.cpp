@@ -1,0 +1,75 @@
+// The launch pipeline in the test process: shell refusals in words, and the chain rules.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dialog_answerer.h"
+#include "launch_chain.h"
+#include "launch_pipeline.h"
+#include "launcher_fixture.h"
+
+namespace {
+
+class Launch : public LauncherFixture {
+  protected:
+    DialogAnswerer answerer;
+
+    void SetUp() override
+    {
+        LauncherFixture::SetUp();
+        DialogAnswerer::error_texts().clear();
+        seed_quiet_options();
+        open_and_activate();
+        display_class = 1;
+    }
+
+    void TearDown() override
+    {
+        EXPECT_TRUE(answerer.all_answered()) << "an expected dialog never opened";
+        LauncherFixture::TearDown();
+    }
+};
+
+TEST_F(Launch, AMissingProgramIsReportedInWordsAndTheWindowStays)
+{
+    put_item(*current_set, 1, "C:\\nowhere\\gone.exe");
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
+    ASSERT_EQ(DialogAnswerer::error_texts().size(), 1u);
+    EXPECT_EQ(DialogAnswerer::error_texts()[0], "The specified file was not found.");
+    EXPECT_EQ(window_shown, 1);
+    EXPECT_EQ(launch_allowed, 1);
+    EXPECT_EQ(_remove_module(), 1) << "the hook is back after the launch";
+}
+
+TEST_F(Launch, AMissingTextFileIsReportedAndTheWindowHidesAllTheSame)
+{
+    put_item(*current_set, 2, "@TGone@1C:\\nowhere\\gone.txt");
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(180, 60));
+    ASSERT_EQ(DialogAnswerer::error_texts().size(), 1u);
+    EXPECT_EQ(DialogAnswerer::error_texts()[0], "The internal text file contains text to be copied does not found.");
+    EXPECT_EQ(window_shown, 0);
+}
+
+TEST_F(Launch, ReleasesOverTheCentreOrAnEmptyPanelLaunchNothing)
+{
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(180, 150));
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
+    EXPECT_EQ(window_shown, 1);
+    EXPECT_EQ(launched_panels[0], 0);
+}
+
+TEST_F(Launch, ItemFolderKeepsItsTrailingBackslash)
+{
+    put_item(*current_set, 1, "C:\\Tools\\app.exe");
+    put_item(*current_set, 2, "app.exe");
+    char folder[1024] = {};
+    get_item_folder(1, folder);
+    EXPECT_STREQ(folder, "C:\\Tools\\");
+    char none[1024] = {};
+    get_item_folder(2, none);
+    EXPECT_STREQ(none, "");
+}
+
+} // namespace
