@@ -16,6 +16,7 @@
 #include "panel_view.h"
 #include "paths.h"
 #include "pointer.h"
+#include "relogin.h"
 #include "resource.h"
 #include "sound.h"
 #include "tray.h"
@@ -201,6 +202,7 @@ static void on_init_dialog(HWND window)
 static void end_startup(HWND window)
 {
     KillTimer(window, TIMER_STARTUP);
+    run_startup_questions();
     ShowWindow(GetDlgItem(window, IDC_SPLASH), SW_HIDE);
     hide_launcher_window(window);
     startup_complete = 1;
@@ -341,6 +343,8 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
     case WM_WTSSESSION_CHANGE:
         on_session_change(wparam);
         return TRUE;
+    case WM_TRAY_NOTIFY:
+        return set_result(window, on_tray_notify(window, wparam, lparam));
     case WM_DESTROY:
         stop_hook_watch(window);
         return FALSE;

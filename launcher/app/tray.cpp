@@ -2,8 +2,12 @@
 
 #include <shellapi.h>
 
+#include "launcher_window.h"
+#include "pointer.h"
+#include "popup_menu.h"
 #include "resource.h"
 #include "text_buffer.h"
+#include "web_pages.h"
 
 // The shell version 5 layout with the 128-character tip: 488 bytes in the 32-bit build.
 constexpr DWORD TRAY_RECORD_SIZE = NOTIFYICONDATAA_V2_SIZE;
@@ -37,4 +41,30 @@ void remove_tray_icon(HWND window)
 {
     NOTIFYICONDATAA record = tray_record(window);
     Shell_NotifyIconA(NIM_DELETE, &record);
+}
+
+LRESULT on_tray_notify(HWND window, WPARAM id, LPARAM mouse_message)
+{
+    if (mouse_message == WM_LBUTTONDBLCLK) {
+        reset_section();
+        show_launcher_window(main_window);
+    } else if (mouse_message == WM_RBUTTONDOWN) {
+        show_tray_menu(window);
+    }
+    return DefWindowProcA(window, WM_TRAY_NOTIFY, id, mouse_message);
+}
+
+void show_tray_menu(HWND window)
+{
+    track_popup_menu(window, IDM_TRAY);
+}
+
+void open_manual()
+{
+    open_web_page("/vantrel/manual.html?src=qz");
+}
+
+void open_maker_site()
+{
+    open_web_page("/?src=qz");
 }

@@ -10,3 +10,12 @@ constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
 // the picture.
 void add_tray_icon(HWND window);
 void remove_tray_icon(HWND window);
+
+// The icon's callback: a double click brings the window up, the right button opens the
+// tray menu; then the default handling. Returns its result.
+LRESULT on_tray_notify(HWND window, WPARAM id, LPARAM mouse_message);
+void show_tray_menu(HWND window);
+
+// The tray menu's two web pages.
+void open_manual();
+void open_maker_site();

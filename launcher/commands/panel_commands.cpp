@@ -6,11 +6,14 @@
 #include "error_dialog.h"
 #include "item_dialogs.h"
 #include "launch_pipeline.h"
+#include "options_dialog.h"
+#include "tray.h"
 #include "launcher_window.h"
 #include "panel_edits.h"
 #include "panel_set.h"
 #include "panel_view.h"
 #include "pointer.h"
+#include "popup_menu.h"
 #include "resource.h"
 
 int selected_panel;
@@ -65,17 +68,6 @@ void start_command_guard(HWND window)
     SetTimer(window, TIMER_COMMAND_READY, 300, nullptr);
 }
 
-void track_menu(HWND window, int menu_id)
-{
-    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menu_id));
-    POINT pointer;
-    GetCursorPos(&pointer);
-    SetForegroundWindow(main_window);
-    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pointer.x, pointer.y, 0, window, nullptr);
-    PostMessageA(main_window, WM_NULL, 0, 0);
-    DestroyMenu(menu);
-}
-
 void run_command(WORD command)
 {
     if (command >= ID_MOVE_TO_1 && command <= ID_MOVE_TO_8) {
@@ -96,6 +88,15 @@ void run_command(WORD command)
         break;
     case ID_OPEN_DATA_FOLDER:
         open_data_folder();
+        break;
+    case ID_OPTIONS:
+        open_options_dialog();
+        break;
+    case ID_MANUAL:
+        open_manual();
+        break;
+    case ID_VISIT_MAKER:
+        open_maker_site();
         break;
     case ID_REMOVE_CONNECTION:
         remove_connection();
@@ -126,7 +127,7 @@ void show_panel_menu(HWND window, int x, int y)
         return;
     }
     selected_panel = panel;
-    track_menu(window, occupied(panel) ? IDM_OCCUPIED_PANEL : IDM_EMPTY_PANEL);
+    track_popup_menu(window, occupied(panel) ? IDM_OCCUPIED_PANEL : IDM_EMPTY_PANEL);
 }
 
 void dispatch_command(HWND window, WORD command)

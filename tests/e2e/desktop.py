@@ -31,9 +31,11 @@ class WineDesktop:
     """One desktop; start() it, stop() it. version "winxp" makes Windows report NT 5.1,
     which gives the in-process hook; None leaves Wine's default NT 6.1 (the low-level one)."""
 
-    def __init__(self, version=None, log_pixels=None, install_value=True, system_registry=(), user_registry=()):
+    def __init__(self, version=None, log_pixels=None, install_value=True, system_registry=(), user_registry=(),
+                 first_run=False):
         """system_registry, user_registry: further lines for the prefix's system.reg and
         user.reg, in Wine's registry file format."""
+        self.first_run = first_run
         self.system_registry = list(system_registry)
         self.user_registry = list(user_registry)
         self.version = version
@@ -68,6 +70,9 @@ class WineDesktop:
         self._start_xvfb()
         self.env = dict(os.environ, WINEPREFIX=self.prefix, DISPLAY=":%s" % self.display, WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d", WINELOADER=self.loader)
+        if not self.first_run:
+            # An empty panel file: not a first run, so start-up shows no guide.
+            self.seed_data({"Launcher.lst": bytes(8224)})
         # Boot the prefix and its desktop before the programs under test start.
         subprocess.run([self.loader, "wineboot"], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=120)

@@ -73,6 +73,9 @@ class LauncherFixture : public ::testing::Test {
               "Launcher.rgt_shift", "Launcher.con", "Launcher.con_shift", "Launcher.opt"}) {
             DeleteFileA(path(name).c_str());
         }
+        // A panel file, so that the end of start-up shows no first-run guide.
+        PanelSet empty = empty_set();
+        seed("Launcher.lst", &empty, sizeof empty);
         startup_complete = 0;
         window_shown = 0;
         activation_pending = 0;
