@@ -1,11 +1,18 @@
 // The launch pipeline in the test process: shell refusals in words, and the chain rules.
+#include <windows.h>
+
+#include <mmsystem.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "dialog_answerer.h"
 #include "launch_chain.h"
 #include "launch_pipeline.h"
+#include "sound.h"
+#include "sound_player.h"
 #include "launcher_fixture.h"
 
 namespace {
@@ -58,6 +65,37 @@ TEST_F(Launch, ReleasesOverTheCentreOrAnEmptyPanelLaunchNothing)
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
     EXPECT_EQ(window_shown, 1);
     EXPECT_EQ(launched_panels[0], 0);
+}
+
+std::vector<std::string> played_sounds;
+
+BOOL WINAPI record_sound(LPCSTR sound, HMODULE, DWORD)
+{
+    played_sounds.push_back(sound);
+    return TRUE;
+}
+
+TEST_F(Launch, AChainOfThreePanelsPlaysTheLaunchingSoundThreeTimes)
+{
+    options.use_sound = 1;
+    options.sound_theme = SOUND_THEME_CLOCK;
+    resolve_sound_files();
+    played_sounds.clear();
+    sound_player = record_sound;
+    for (int panel = 1; panel <= 3; ++panel) {
+        put_item(*current_set, panel, "@TGone@1C:\\nowhere\\" + std::to_string(panel) + ".txt");
+        answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    }
+    set_linked_panel(1, 2);
+    set_linked_panel(2, 3);
+    set_linked_panel(3, 1);
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
+    sound_player = PlaySoundA;
+    ASSERT_EQ(played_sounds.size(), 3u);
+    for (const std::string& sound : played_sounds) {
+        EXPECT_EQ(sound, std::string(install_folder) + "\\clock-launching.wav");
+    }
+    EXPECT_EQ(DialogAnswerer::error_texts().size(), 3u);
 }
 
 TEST_F(Launch, ItemFolderKeepsItsTrailingBackslash)
