@@ -231,6 +231,30 @@ class WineDesktop:
         subprocess.run(["import", "-display", ":%s" % self.display, "-window", "root", path], check=True)
         return path
 
+    def tray_icon_center(self):
+        """Where the notification area shows an icon: the middle of the rightmost block of
+        pixels in the taskbar's last 140 columns that differ from the taskbar itself; None
+        when the area is empty."""
+        out = subprocess.run(["import", "-display", ":%s" % self.display, "-window", "root", "-crop",
+                              "140x24+1140+1000", "+repage", "txt:-"], stdout=subprocess.PIPE, text=True).stdout
+        points = []
+        background = None
+        for line in out.splitlines()[1:]:
+            position, _, rest = line.partition(":")
+            x, y = (int(v) for v in position.split(","))
+            colour = rest.split()[1] if len(rest.split()) > 1 else rest
+            if background is None:
+                background = colour
+            if colour != background:
+                points.append((x, y))
+        if not points:
+            return None
+        right = max(x for x, _ in points)
+        block = [(x, y) for x, y in points if x > right - 20]
+        xs = [x for x, _ in block]
+        ys = [y for _, y in block]
+        return 1140 + (min(xs) + max(xs)) // 2, 1000 + (min(ys) + max(ys)) // 2
+
     # --- input -----------------------------------------------------------------------
     def move(self, x, y):
         self.xdotool("mousemove", x, y)

@@ -1,0 +1,62 @@
+"""The notification-area icon of the real program in Wine's desktop with its taskbar: it is
+there, a double click brings the window up, its menu activates, opens the options, and
+shuts the program down."""
+import os
+import time
+import unittest
+
+import records
+from desktop import WineDesktop, wait_until
+
+
+class Tray(unittest.TestCase):
+
+    def setUp(self):
+        self.desktop = WineDesktop().start()
+        self.addCleanup(self.desktop.stop)
+        self.desktop.seed_data({"Launcher.opt": records.options(remember_location=1, window_x=300, window_y=200)})
+        self.assertIsNone(self.desktop.tray_icon_center(), "the notification area is not empty before start")
+        self.launcher = self.desktop.start_program("Vantrel.exe")
+        self.assertTrue(wait_until(self.desktop.is_visible, 30))
+        self.icon = wait_until(self.desktop.tray_icon_center, 10)
+        self.assertIsNotNone(self.icon, "no icon in the notification area")
+
+    def menu_command(self, downs):
+        self.desktop.move(*self.icon)
+        self.desktop.buttons("down 3", "up 3")
+        time.sleep(0.8)  # the menu opens
+        for _ in range(downs):
+            self.desktop.key("Down")
+        self.desktop.key("Return")
+
+    def test_activate_works_during_startup_and_a_double_click_shows_the_window(self):
+        # During start-up: the menu's Activate shows the window and puts the pointer on it.
+        self.menu_command(1)
+        time.sleep(0.5)
+        x, y, _, _ = self.desktop.geometry(self.desktop.windows_named()[0])
+        self.assertEqual(self.desktop.pointer(), (x + 175, y + 172))
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "start-up never ended")
+
+        self.desktop.move(*self.icon)
+        self.desktop.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+        self.assertTrue(wait_until(self.desktop.is_visible, 5), "a double click did not show the window")
+
+    def test_options_dialog_opens_from_the_menu(self):
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15))
+        self.menu_command(2)
+        self.assertTrue(wait_until(lambda: self.desktop.windows_named("Options", only_visible=True), 5))
+        time.sleep(0.5)
+        shot = self.desktop.screenshot("options.png")
+        self.assertTrue(os.path.exists(shot))
+        self.desktop.key("Escape")
+        self.assertTrue(wait_until(lambda: not self.desktop.windows_named("Options", only_visible=True), 5))
+
+    def test_shutdown_ends_the_program_and_removes_the_icon(self):
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15))
+        self.menu_command(4)
+        self.assertEqual(self.launcher.wait(timeout=10), 0)
+        self.assertTrue(wait_until(lambda: self.desktop.tray_icon_center() is None, 5), "the icon stayed")
+
+
+if __name__ == "__main__":
+    unittest.main()
