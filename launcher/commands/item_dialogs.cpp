@@ -76,44 +76,33 @@ void read_field(HWND dialog, int id, char* out, int size)
     GetDlgItemTextA(dialog, id, out, size);
 }
 
-INT_PTR CALLBACK emailer_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+void open_emailer(HWND dialog, LPARAM mode)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        SendDlgItemMessageA(dialog, IDC_DISPLAY_NAME, EM_LIMITTEXT, ITEM_NAME_LIMIT, 0);
-        SendDlgItemMessageA(dialog, IDC_EMAIL_ADDRESS, EM_LIMITTEXT, ITEM_DATA_LIMIT - 1, 0);
-        if (lparam == MODE_EDIT) {
-            SetDlgItemTextA(dialog, IDC_DISPLAY_NAME, emailer_fields.display_name);
-            SetDlgItemTextA(dialog, IDC_EMAIL_ADDRESS, emailer_fields.item_data);
-        }
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wparam) == IDOK) {
-            char name[DISPLAY_NAME_SIZE];
-            char addresses[ITEM_DATA_SIZE];
-            read_field(dialog, IDC_DISPLAY_NAME, name, ITEM_NAME_LIMIT + 1);
-            if (name[0] == '\0') {
-                show_error_message("Please enter the display name.");
-                return TRUE;
-            }
-            read_field(dialog, IDC_EMAIL_ADDRESS, addresses, ITEM_DATA_LIMIT);
-            if (addresses[0] == '\0') {
-                show_error_message("Please enter the email address.");
-                return TRUE;
-            }
-            std::memcpy(emailer_fields.display_name, name, sizeof name);
-            std::memcpy(emailer_fields.item_data, addresses, sizeof addresses);
-            EndDialog(dialog, 1);
-            return TRUE;
-        }
-        if (LOWORD(wparam) == IDCANCEL) {
-            EndDialog(dialog, 0);
-            return TRUE;
-        }
-        return FALSE;
-    default:
-        return FALSE;
+    SendDlgItemMessageA(dialog, IDC_DISPLAY_NAME, EM_LIMITTEXT, ITEM_NAME_LIMIT, 0);
+    SendDlgItemMessageA(dialog, IDC_EMAIL_ADDRESS, EM_LIMITTEXT, ITEM_DATA_LIMIT - 1, 0);
+    if (mode == MODE_EDIT) {
+        SetDlgItemTextA(dialog, IDC_DISPLAY_NAME, emailer_fields.display_name);
+        SetDlgItemTextA(dialog, IDC_EMAIL_ADDRESS, emailer_fields.item_data);
     }
+}
+
+void confirm_emailer(HWND dialog)
+{
+    char name[DISPLAY_NAME_SIZE];
+    char addresses[ITEM_DATA_SIZE];
+    read_field(dialog, IDC_DISPLAY_NAME, name, ITEM_NAME_LIMIT + 1);
+    if (name[0] == '\0') {
+        show_error_message("Please enter the display name.");
+        return;
+    }
+    read_field(dialog, IDC_EMAIL_ADDRESS, addresses, ITEM_DATA_LIMIT);
+    if (addresses[0] == '\0') {
+        show_error_message("Please enter the email address.");
+        return;
+    }
+    std::memcpy(emailer_fields.display_name, name, sizeof name);
+    std::memcpy(emailer_fields.item_data, addresses, sizeof addresses);
+    EndDialog(dialog, 1);
 }
 
 void open_text_item(HWND dialog, LPARAM mode)
@@ -165,15 +154,18 @@ void confirm_text_item(HWND dialog)
     EndDialog(dialog, 1);
 }
 
-INT_PTR CALLBACK text_clipboard_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+// The Emailer and Text Clipboard dialogs differ only in how they open and confirm; Cancel
+// ends either with 0, and a confirmation that fails keeps the dialog open.
+template <void (*open)(HWND, LPARAM), void (*confirm)(HWND)>
+INT_PTR CALLBACK item_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        open_text_item(dialog, lparam);
+        open(dialog, lparam);
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wparam) == IDOK) {
-            confirm_text_item(dialog);
+            confirm(dialog);
             return TRUE;
         }
         if (LOWORD(wparam) == IDCANCEL) {
@@ -268,7 +260,7 @@ void* create_text_file_at(const LocalTime& time, char* path, size_t path_size)
 void add_emailer()
 {
     std::memset(&emailer_fields, 0, sizeof emailer_fields);
-    if (selection_valid() && run_dialog(IDD_EMAILER, emailer_proc, MODE_ADD) == 1) {
+    if (selection_valid() && run_dialog(IDD_EMAILER, item_dialog_proc<open_emailer, confirm_emailer>, MODE_ADD) == 1) {
         store_item("@E%s@1%s", emailer_fields);
     }
 }
@@ -276,7 +268,8 @@ void add_emailer()
 void add_text_clipboard()
 {
     std::memset(&text_fields, 0, sizeof text_fields);
-    if (selection_valid() && run_dialog(IDD_TEXT_CLIPBOARD, text_clipboard_proc, MODE_ADD) == 1) {
+    if (selection_valid() &&
+        run_dialog(IDD_TEXT_CLIPBOARD, item_dialog_proc<open_text_item, confirm_text_item>, MODE_ADD) == 1) {
         store_item("@T%s@1%s", text_fields);
     }
 }
@@ -284,7 +277,7 @@ void add_text_clipboard()
 void edit_emailer()
 {
     fill_fields_from_panel(emailer_fields);
-    if (run_dialog(IDD_EMAILER, emailer_proc, MODE_EDIT) == 1) {
+    if (run_dialog(IDD_EMAILER, item_dialog_proc<open_emailer, confirm_emailer>, MODE_EDIT) == 1) {
         store_item("@E%s@1%s", emailer_fields);
     }
 }
@@ -292,7 +285,7 @@ void edit_emailer()
 void edit_text_clipboard()
 {
     fill_fields_from_panel(text_fields);
-    if (run_dialog(IDD_TEXT_CLIPBOARD, text_clipboard_proc, MODE_EDIT) == 1) {
+    if (run_dialog(IDD_TEXT_CLIPBOARD, item_dialog_proc<open_text_item, confirm_text_item>, MODE_EDIT) == 1) {
         store_item("@T%s@1%s", text_fields);
     }
 }
