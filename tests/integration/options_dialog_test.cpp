@@ -29,7 +29,7 @@ ControlState state_of(HWND dialog, int id)
 }
 
 class OptionsDialog : public LauncherFixture {
-protected:
+  protected:
     DialogAnswerer answerer;
     std::vector<ControlState> seen;
 
@@ -133,9 +133,9 @@ TEST_F(OptionsDialog, ApplyStoresEveryFieldWritesTheFileAndResolvesTheSounds)
             record.use_sound = 0;
         },
         [](HWND dialog) {
-            for (int id : {IDC_OPEN_IN_NEW_BROWSER, IDC_REMEMBER_LOCATION, IDC_ACTIVATE_AT_MOUSE, IDC_DELAYED_LAUNCHING,
-                           IDC_SKIP_RESTORE_MINIMIZE, IDC_REMOVE_ORIGINAL_SHORTCUTS, IDC_USE_SOUND,
-                           IDC_REVERSE_SCROLL}) {
+            for (int id :
+                 {IDC_OPEN_IN_NEW_BROWSER, IDC_REMEMBER_LOCATION, IDC_ACTIVATE_AT_MOUSE, IDC_DELAYED_LAUNCHING,
+                  IDC_SKIP_RESTORE_MINIMIZE, IDC_REMOVE_ORIGINAL_SHORTCUTS, IDC_USE_SOUND, IDC_REVERSE_SCROLL}) {
                 SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
             }
             SendDlgItemMessageA(dialog, IDC_DELAY_LIST, CB_SELECTSTRING, static_cast<WPARAM>(-1),
@@ -193,6 +193,39 @@ TEST_F(OptionsDialog, CustomFilesApplyIntoTheRecordAndCancelKeepsThem)
     EXPECT_STREQ(options.sound_file_changing, "D:\\old.wav");
 }
 
+TEST_F(OptionsDialog, CustomFilesCancelLeavesTheRecordAlone)
+{
+    open_over([](LauncherOptions& record) { std::strcpy(record.custom_wav_launching, "D:\\kept.wav"); },
+              [this](HWND dialog) {
+                  answerer.expect("Select Custom .WAV Files", [](HWND custom) {
+                      SetDlgItemTextA(custom, IDC_WAV_LAUNCHING, "D:\\dropped.wav");
+                      DialogAnswerer::press(custom, IDCANCEL);
+                  });
+                  answerer.expect("Options", DialogAnswerer::press_button(IDOK));
+                  PostMessageA(dialog, WM_COMMAND, IDC_SELECT_FILES, 0);
+              });
+    EXPECT_STREQ(saved().custom_wav_launching, "D:\\kept.wav");
+}
+
+TEST_F(OptionsDialog, TurningSkippingOnRestoresAndHidesTheHiddenWindowOnce)
+{
+    // With skipping off, hiding minimised the window first.
+    open_over([](LauncherOptions& record) { record.skip_restore_minimize = 0; },
+              [](HWND dialog) { DialogAnswerer::press(dialog, IDCANCEL); });
+    SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+    hide_launcher_window(window);
+    ASSERT_TRUE(IsIconic(window));
+    answerer.expect("Options", [](HWND dialog) {
+        SendDlgItemMessageA(dialog, IDC_SKIP_RESTORE_MINIMIZE, BM_CLICK, 0, 0);
+        DialogAnswerer::press(dialog, IDOK);
+    });
+    command_ready = 1;
+    SendMessageA(window, WM_COMMAND, ID_OPTIONS, 0);
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(options.skip_restore_minimize, 1);
+}
+
 // --- start-up questions ---------------------------------------------------------------------
 
 std::vector<UINT> exit_requests;
@@ -206,7 +239,7 @@ BOOL WINAPI record_exit(UINT flags, DWORD reason)
 }
 
 class StartupQuestions : public LauncherFixture {
-protected:
+  protected:
     DialogAnswerer answerer;
     std::vector<std::string> boxes;
 
@@ -247,7 +280,8 @@ TEST_F(StartupQuestions, RebootOfferAnsweredNoGivesExactlyOneMoreBox)
     answerer.expect("Vantrel", answer(IDOK));
     end_startup();
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0], "Vantrel has been installed successfully\nand requires relogin.\n\nDo you want to relogin now ?");
+    EXPECT_EQ(boxes[0],
+              "Vantrel has been installed successfully\nand requires relogin.\n\nDo you want to relogin now ?");
     EXPECT_EQ(boxes[1], "Please relogin or reboot later before use the Vantrel.");
     EXPECT_TRUE(exit_requests.empty());
     EXPECT_EQ(panel_file_missing, 1) << "no guide in a run with the offer";
@@ -289,4 +323,4 @@ TEST_F(StartupQuestions, FirstRunShowsTheGuideOnceAndClearsTheFlag)
     EXPECT_EQ(startup_complete, 1);
 }
 
-}  // namespace
+} // namespace
