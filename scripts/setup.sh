@@ -12,6 +12,7 @@ packages=(
     googletest
     clang
     python3
+    nsis
 )
 
 sudo_cmd=()
