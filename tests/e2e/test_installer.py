@@ -16,6 +16,23 @@ INSTALLED = ["Vantrel.exe", "chordhook.dll", "Uninstall.exe", "basic-activation.
                      "no installer was built (makensis missing)")
 class Installer(unittest.TestCase):
 
+    def vantrel_processes(self):
+        """Process ids and command lines of the Vantrel.exe processes of this desktop's
+        prefix (Wine shows a program's Windows command line as its process arguments)."""
+        found = {}
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open("/proc/%s/cmdline" % pid, "rb") as f:
+                    command = f.read().replace(b"\0", b" ").decode("latin-1").strip()
+                with open("/proc/%s/environ" % pid, "rb") as f:
+                    environment = f.read().split(b"\0")
+            except OSError:
+                continue
+            if "vantrel.exe" in command.lower() and \
+                    ("WINEPREFIX=" + self.desktop.prefix).encode() in environment:
+                found[int(pid)] = command
+        return found
+
     def reg_query(self, key, value=None):
         args = [self.desktop.loader, "reg", "query", key] + (["/v", value] if value else [])
         result = subprocess.run(args, env=self.desktop.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
@@ -53,14 +70,31 @@ class Installer(unittest.TestCase):
         self.desktop.key("Return")
         self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 10))
         self.assertTrue(self.desktop.windows_named(), "the program is not running")
+        running = self.vantrel_processes()
+        self.assertEqual(len(running), 1, running)
+        self.assertIn("/reboot", list(running.values())[0])
         data = self.desktop.data_folder()
         self.assertTrue(os.path.isdir(data))
+
+        # Installing over the running copy ends it first through its Shutdown command.
+        first = set(self.vantrel_processes())
+        setup = subprocess.run([self.desktop.loader, os.environ["VANTREL_SETUP"], "/S"], env=self.desktop.env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+        self.assertEqual(setup.returncode, 0)
+        self.assertTrue(wait_until(lambda: self.desktop.windows_named("Vantrel", only_visible=True), 30))
+        now = set(self.vantrel_processes())
+        self.assertEqual(len(now), 1, now)
+        self.assertFalse(now & first, "the old copy kept running")
+        self.desktop.key("n")
+        time.sleep(0.5)
+        self.desktop.key("Return")
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 10))
 
         subprocess.run([self.desktop.loader, os.path.join(folder, "Uninstall.exe"), "/S"], env=self.desktop.env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
         self.assertTrue(wait_until(lambda: not os.path.exists(os.path.join(folder, "Vantrel.exe")), 30),
                         "the program files stayed")
-        self.assertTrue(wait_until(lambda: not self.desktop.windows_named(), 10), "the program still runs")
+        self.assertTrue(wait_until(lambda: not self.vantrel_processes(), 10), "the program still runs")
         self.assertEqual(self.reg_query("HKLM\\SOFTWARE\\Brasmoor\\Vantrel", "path")[0] != 0, True)
         self.assertNotIn("Vantrel", self.reg_query("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run")[1])
         self.assertNotEqual(
