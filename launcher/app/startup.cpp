@@ -6,16 +6,39 @@
 
 int reboot_requested;
 
+// Two starts at the same moment could both find no window yet; the search and the window's
+// creation are one step for every start of this session, so the later one finds the earlier.
+static HANDLE enter_startup()
+{
+    HANDLE guard = CreateMutexA(nullptr, FALSE, "Local\\Brasmoor.Vantrel.Startup");
+    if (guard != nullptr) {
+        WaitForSingleObject(guard, STARTUP_GUARD_TIMEOUT_MS);
+    }
+    return guard;
+}
+
+static void leave_startup(HANDLE guard)
+{
+    if (guard != nullptr) {
+        ReleaseMutex(guard);
+        CloseHandle(guard);
+    }
+}
+
 int run_launcher(HINSTANCE instance, const char* arguments)
 {
+    HANDLE guard = enter_startup();
     HWND running = find_running_instance(LAUNCHER_CAPTION);
     if (running != nullptr) {
+        leave_startup(guard);
         hand_over_to_running_instance(running);
         return 0;
     }
     reboot_requested = has_reboot_switch(arguments);
 
-    if (create_launcher_window(instance) == nullptr) {
+    HWND window = create_launcher_window(instance);
+    leave_startup(guard);
+    if (window == nullptr) {
         return 1;
     }
 

@@ -5,5 +5,8 @@
 
 extern int reboot_requested;
 
+// How long a start waits for another start that is creating its window.
+constexpr DWORD STARTUP_GUARD_TIMEOUT_MS = 10000;
+
 // Runs the launcher until Shutdown; returns the process exit code.
 int run_launcher(HINSTANCE instance, const char* arguments);

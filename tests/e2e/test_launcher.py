@@ -53,6 +53,24 @@ class LauncherCase:
         self.assertEqual(self.desktop.pointer(), (x + 205, y + 212))
         self.assertIsNone(self.launcher.poll(), "the first instance ended")
 
+    def test_two_starts_at_the_same_moment_leave_one_launcher(self):
+        self.wait_for_startup_end()
+        self.launcher.kill()
+        self.launcher.wait()
+        self.assertTrue(wait_until(lambda: not self.desktop.windows_named(), 10))
+        for attempt in range(3):
+            starts = [self.desktop.start_program("Vantrel.exe") for _ in range(3)]
+            self.assertTrue(wait_until(lambda: len([p for p in starts if p.poll() is None]) == 1, 15),
+                            "round %d: not exactly one launcher remained" % attempt)
+            time.sleep(1)
+            self.assertEqual(len(self.desktop.windows_named()), 1)
+            self.assertEqual(len([p for p in starts if p.poll() is None]), 1)
+            for process in starts:
+                if process.poll() is None:
+                    process.kill()
+                    process.wait()
+            self.assertTrue(wait_until(lambda: not self.desktop.windows_named(), 10))
+
     def chords_work(self):
         """Two chords in a row, each bringing the window up. (Under Wine the first press
         after a hook is removed may still reach it, so one chord alone proves little.)"""
