@@ -7,7 +7,12 @@ measure for a minimal program that shows a window on the hook library's posted m
 Redraw: the full redraw of the panels with eight path items and with eight special items,
 timed inside the process.
 
-Usage: scripts/benchmark.py [--build build/mingw-x64] [--activations 25]
+Hook cost: the hook procedure per mouse event against a bare call on to the next hook.
+Footprint: the launcher's working set, private bytes, handle, GDI and USER objects after
+start-up and after 1000 activations and hides. Idle: the hidden launcher's CPU time and
+thread wake-ups over a minute.
+
+Usage: scripts/benchmark.py [--build build/mingw-x64] [--activations 25] [--idle-seconds 60]
 """
 import argparse
 import os
@@ -57,10 +62,46 @@ def time_activations(desktop, watch, caption, count, corner):
     return times[3:]  # the first activations warm caches
 
 
+def vantrel_process(desktop):
+    """The Linux process of this desktop's Vantrel.exe."""
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open("/proc/%s/cmdline" % pid, "rb") as f:
+                command = f.read().decode("latin-1").lower()
+            with open("/proc/%s/environ" % pid, "rb") as f:
+                environment = f.read().split(b"\0")
+        except OSError:
+            continue
+        if "vantrel.exe" in command and ("WINEPREFIX=" + desktop.prefix).encode() in environment:
+            return int(pid)
+    return None
+
+
+def cpu_and_wakeups(pid):
+    """CPU seconds used so far and context switches of all the process's threads."""
+    with open("/proc/%d/stat" % pid) as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    ticks = os.sysconf("SC_CLK_TCK")
+    cpu = (int(fields[11]) + int(fields[12])) / ticks
+    switches = 0
+    for task in os.listdir("/proc/%d/task" % pid):
+        with open("/proc/%d/task/%s/status" % (pid, task)) as f:
+            for line in f:
+                if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                    switches += int(line.split()[1])
+    return cpu, switches
+
+
+def resources(desktop):
+    out = desktop.run_program("session_tool.exe", "resources").stdout.decode().replace("\r", "")
+    return dict((key, int(value)) for key, value in (line.split() for line in out.splitlines() if line.strip()))
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mingw-x64"))
     parser.add_argument("--activations", type=int, default=25)
+    parser.add_argument("--idle-seconds", type=int, default=60)
     args = parser.parse_args()
     setup_environment(os.path.abspath(args.build))
     import records
@@ -77,6 +118,15 @@ def main():
         wait_until(desktop.is_visible, 30)
         wait_until(lambda: not desktop.is_visible(), 15)
         launcher = time_activations(desktop, watch, "Vantrel - Brasmoor", args.activations, (400, 300))
+
+        pid = vantrel_process(desktop)
+        before = resources(desktop)
+        desktop.run_program("session_tool.exe", "cycles", "1000", timeout=600)
+        after = resources(desktop)
+        cpu_start, wakeups_start = cpu_and_wakeups(pid)
+        time.sleep(args.idle_seconds)
+        cpu_end, wakeups_end = cpu_and_wakeups(pid)
+        hook_cost = desktop.run_program("hook_cost_bench.exe", timeout=300).stdout.decode().replace("\r", "")
         # One hook per desktop: the launcher goes before the baseline takes the hook.
         launcher_process.kill()
         launcher_process.wait()
@@ -97,9 +147,17 @@ def main():
     print("activation, baseline: " + summary(baseline))
     print("activation ratio (launcher / baseline medians): %.2f" %
           (statistics.median(launcher) / statistics.median(baseline)))
-    for line in redraw.splitlines():
-        if line.startswith("redraw_"):
+    for line in redraw.splitlines() + hook_cost.splitlines():
+        if line.startswith(("redraw_", "hook_cost")):
             print(line)
+    for key in ("working_set", "private_bytes", "handles", "gdi", "user"):
+        print("footprint %s: after start-up and %d activations %d, after 1000 more activations and hides %d"
+              % (key, len(launcher) + 3, before[key], after[key]))
+    print("idle over %d s: %.2f s of CPU, %d thread wake-ups (%.1f a second)" % (
+        args.idle_seconds, cpu_end - cpu_start, wakeups_end - wakeups_start,
+        (wakeups_end - wakeups_start) / args.idle_seconds))
+    for name in ("Vantrel.exe", "chordhook.dll"):
+        print("size %s: %d bytes" % (name, os.path.getsize(os.path.join(args.build, "bin", name))))
 
 
 if __name__ == "__main__":

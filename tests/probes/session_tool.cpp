@@ -8,6 +8,10 @@
 //   session_tool dialog-text CAPTION ID   prints the text of a control of a window found by
 //                                 its caption (exit code 101 when there is no such window)
 //   session_tool clipboard        prints the clipboard's text
+//   session_tool resources        prints the launcher process's working set, private bytes,
+//                                 handle, GDI and USER object counts
+//   session_tool cycles N         activates and hides the launcher window N times through its
+//                                 own messages (the chord message and the close command)
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
 #include <fcntl.h>
@@ -18,6 +22,8 @@
 #include <cstring>
 
 #include "chordhook.h"
+
+#include <psapi.h>
 
 static HWND launcher_window()
 {
@@ -63,6 +69,33 @@ int main(int argc, char** argv)
     }
     if (std::strcmp(argv[1], "query-end") == 0) {
         return static_cast<int>(SendMessageA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    }
+    if (std::strcmp(argv[1], "resources") == 0) {
+        DWORD process_id = 0;
+        GetWindowThreadProcessId(window, &process_id);
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id);
+        if (process == nullptr) {
+            return 102;
+        }
+        PROCESS_MEMORY_COUNTERS_EX memory = {};
+        memory.cb = sizeof memory;
+        GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+        DWORD handles = 0;
+        GetProcessHandleCount(process, &handles);
+        std::printf("working_set %llu\nprivate_bytes %llu\nhandles %lu\ngdi %lu\nuser %lu\n",
+                    static_cast<unsigned long long>(memory.WorkingSetSize),
+                    static_cast<unsigned long long>(memory.PrivateUsage), handles,
+                    GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS));
+        CloseHandle(process);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "cycles") == 0 && argc >= 3) {
+        int count = std::atoi(argv[2]);
+        for (int i = 0; i < count; ++i) {
+            SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+            SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return 0;
     }
     if (std::strcmp(argv[1], "report") == 0) {
         RECT rect;
