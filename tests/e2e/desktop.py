@@ -225,6 +225,15 @@ class WineDesktop:
         values = dict(line.split("=") for line in out.splitlines())
         return int(values["X"]), int(values["Y"])
 
+    def wait_for_startup_end(self, timeout=30):
+        """True once the launcher's window exists and start-up has hidden it: the window is
+        shown for about three seconds after it appears (polling under load can miss that)."""
+        if not wait_until(lambda: self.windows_named(), timeout):
+            return False
+        appeared = time.monotonic()
+        wait_until(self.is_visible, 5)
+        return bool(wait_until(lambda: time.monotonic() - appeared > 3.2 and not self.is_visible(), 20))
+
     def screenshot(self, name):
         os.makedirs(self.artifacts, exist_ok=True)
         path = os.path.join(self.artifacts, name)

@@ -19,8 +19,7 @@ class LauncherCase:
         self.launcher = self.desktop.start_program("Vantrel.exe")
 
     def wait_for_startup_end(self):
-        self.assertTrue(wait_until(self.desktop.is_visible, 30), "the window did not come up at start")
-        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "the window never hid")
+        self.assertTrue(self.desktop.wait_for_startup_end(), "start-up did not end")
 
     def chord_shows_window(self, timeout=5):
         self.desktop.chord(*DESKTOP_SPOT)

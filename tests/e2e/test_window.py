@@ -32,8 +32,7 @@ class WindowCase:
                                 "Launcher.lft": records.panel_set(left),
                                 "Launcher.opt": records.options(**fields)})
         self.launcher = self.desktop.start_program("Vantrel.exe")
-        self.assertTrue(wait_until(self.desktop.is_visible, 30), "the window did not come up at start")
-        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "start-up never ended")
+        self.assertTrue(self.desktop.wait_for_startup_end(), "start-up did not end")
 
     def activate(self, at=DESKTOP_SPOT):
         """A chord; the window comes up after the delay, once the buttons are up, so the
