@@ -50,8 +50,7 @@ class Launching(unittest.TestCase):
             data["Launcher.con"] = records.connections({0: links})
         self.desktop.seed_data(data)
         self.launcher = self.desktop.start_program("Vantrel.exe")
-        self.assertTrue(wait_until(self.desktop.is_visible, 30))
-        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15))
+        self.assertTrue(self.desktop.wait_for_startup_end(), "start-up did not end")
 
     def release_over(self, point, while_shown=None):
         """Chord, move onto the point with the left button held, release it there; the right

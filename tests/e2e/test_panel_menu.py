@@ -19,8 +19,7 @@ class PanelMenu(unittest.TestCase):
         self.desktop.seed_data({"Launcher.lst": records.panel_set(items),
                                 "Launcher.opt": records.options(remember_location=1, window_x=300, window_y=200)})
         self.desktop.start_program("Vantrel.exe")
-        self.assertTrue(wait_until(self.desktop.is_visible, 30))
-        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15))
+        self.assertTrue(self.desktop.wait_for_startup_end(), "start-up did not end")
         self.desktop.chord(150, 150)
         self.assertTrue(wait_until(self.desktop.is_visible, 5))
         self.client = self.desktop.report()["client"]
