@@ -115,12 +115,7 @@ void show_launcher_window(HWND window)
 
 void hide_launcher_window(HWND window)
 {
-    for (const PanelControls& panel : panel_controls) {
-        EnableWindow(GetDlgItem(window, panel.group), FALSE);
-        EnableWindow(GetDlgItem(window, panel.name), FALSE);
-        EnableWindow(GetDlgItem(window, panel.link), FALSE);
-    }
-    SetDlgItemTextA(window, IDC_STATUS, "");
+    clear_panel_highlight(window);
     // Only a shown window has a position worth keeping: a repeated hide within a launch
     // chain would otherwise store where the minimised window stands.
     if (options.remember_location == 1 && window_shown == 1) {

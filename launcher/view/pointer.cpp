@@ -50,6 +50,14 @@ static void set_panel_lit(HWND window, const PanelControls& panel, BOOL lit)
     EnableWindow(GetDlgItem(window, panel.link), lit);
 }
 
+void clear_panel_highlight(HWND window)
+{
+    for (const PanelControls& controls : panel_controls) {
+        set_panel_lit(window, controls, FALSE);
+    }
+    SetDlgItemTextA(window, IDC_STATUS, "");
+}
+
 void on_mouse_move(HWND window, int x, int y)
 {
     if (startup_complete == 0) {
@@ -60,10 +68,7 @@ void on_mouse_move(HWND window, int x, int y)
         return;
     }
     hovered_panel = panel;
-    for (const PanelControls& controls : panel_controls) {
-        set_panel_lit(window, controls, FALSE);
-    }
-    SetDlgItemTextA(window, IDC_STATUS, "");
+    clear_panel_highlight(window);
     if (panel != 0) {
         const PanelControls& controls = panel_controls[panel - 1];
         set_panel_lit(window, controls, TRUE);

@@ -16,6 +16,9 @@ void change_section(Direction direction);
 void reset_section();
 void toggle_shift();
 
+// No panel lit and an empty status line: the state after a hide and before a hover.
+void clear_panel_highlight(HWND window);
+
 void on_mouse_move(HWND window, int x, int y);
 void on_centre_press(int x, int y, Direction direction);
 void on_middle_button();
