@@ -7,12 +7,16 @@ measure for a minimal program that shows a window on the hook library's posted m
 Redraw: the full redraw of the panels with eight path items and with eight special items,
 timed inside the process.
 
+Launch: the time from the left button's release over a panel holding a probe program to the
+probe running (its first act is to log its start), beside the same measure for a minimal
+program that hands the same probe to ShellExecuteA on the release; the two alternate.
 Hook cost: the hook procedure per mouse event against a bare call on to the next hook.
-Footprint: the launcher's working set, private bytes, handle, GDI and USER objects after
-start-up and after 1000 activations and hides. Idle: the hidden launcher's CPU time and
-thread wake-ups over a minute.
+Footprint: the launcher's working set, private memory, kernel handles, GDI objects and
+windows after start-up and after 1000 activations and hides. Idle: the hidden launcher's
+CPU time and thread wake-ups over a minute.
 
-Usage: scripts/benchmark.py [--build build/mingw-x64] [--activations 25] [--idle-seconds 60]
+Usage: scripts/benchmark.py [--build build/mingw-x64] [--activations 25] [--launches 25]
+                            [--idle-seconds 60]
 """
 import argparse
 import os
@@ -62,6 +66,65 @@ def time_activations(desktop, watch, caption, count, corner):
     return times[3:]  # the first activations warm caches
 
 
+def count_lines(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read().count(b"\n")
+    except FileNotFoundError:
+        return 0
+
+
+def time_release(desktop, log):
+    """Releases the left button and waits for the probe to log its start; milliseconds."""
+    before = count_lines(log)
+    start = time.perf_counter()
+    subprocess.run(["xdotool", "mouseup", "1"], env=desktop.env, check=True)
+    deadline = start + 10
+    while count_lines(log) == before:
+        if time.perf_counter() > deadline:
+            raise RuntimeError("the probe did not start: %s" % log)
+        time.sleep(0.0005)
+    return (time.perf_counter() - start) * 1000
+
+
+def time_launches(desktop, count, launcher_log, baseline_log):
+    """Alternates a launch from the launcher's first panel with one from the baseline
+    program's window, so that a change of load on the machine hits both alike."""
+    from desktop import wait_until
+    launcher, baseline = [], []
+    client = None
+    for _ in range(count + 2):
+        desktop.move(150, 150)
+        desktop.buttons("down 3", "down 1")
+        if not wait_until(desktop.is_visible, 5):
+            raise RuntimeError("the chord did not show the launcher")
+        if client is None:
+            client = desktop.report()["client"]
+        desktop.move(client[0] + 60, client[1] + 60)
+        time.sleep(0.2)
+        launcher.append(time_release(desktop, launcher_log))
+        desktop.move(1100, 900)
+        desktop.buttons("up 3")
+        wait_until(lambda: not desktop.is_visible(), 5)
+
+        desktop.move(600, 500)
+        desktop.buttons("down 1")
+        time.sleep(0.2)
+        baseline.append(time_release(desktop, baseline_log))
+        time.sleep(0.3)
+    return launcher[2:], baseline[2:]  # the first launches warm caches
+
+
+def private_memory(pid):
+    """The Wine process's private resident memory as Linux counts it, in bytes."""
+    total = 0
+    with open("/proc/%d/smaps_rollup" % pid) as f:
+        for line in f:
+            if line.startswith(("Private_Clean:", "Private_Dirty:")):
+                total += int(line.split()[1]) * 1024
+    return total
+
+
 def vantrel_process(desktop):
     """The Linux process of this desktop's Vantrel.exe."""
     for pid in filter(str.isdigit, os.listdir("/proc")):
@@ -101,6 +164,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mingw-x64"))
     parser.add_argument("--activations", type=int, default=25)
+    parser.add_argument("--launches", type=int, default=25)
     parser.add_argument("--idle-seconds", type=int, default=60)
     args = parser.parse_args()
     setup_environment(os.path.abspath(args.build))
@@ -111,6 +175,9 @@ def main():
     desktop = WineDesktop().start()
     try:
         items = desktop.make_folders(["Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel"])
+        probe = desktop.install_probe("Tools", "tool.exe")
+        baseline_probe = desktop.install_probe("Base", "tool.exe")
+        items[0] = probe
         desktop.seed_data({"Launcher.lst": records.panel_set(items),
                            "Launcher.opt": records.options(remember_location=1, window_x=400, window_y=300)})
         watch = XWatch(desktop.display)
@@ -119,10 +186,17 @@ def main():
         wait_until(lambda: not desktop.is_visible(), 15)
         launcher = time_activations(desktop, watch, "Vantrel - Brasmoor", args.activations, (400, 300))
 
+        desktop.start_program("launch_baseline.exe", baseline_probe)
+        wait_until(lambda: desktop.windows_named("Launch Baseline", only_visible=True), 30)
+        launch, launch_baseline = time_launches(desktop, args.launches, desktop.drive_c("C:\\Tools\\tool.log"),
+                                                desktop.drive_c("C:\\Base\\tool.log"))
+
         pid = vantrel_process(desktop)
         before = resources(desktop)
+        before["linux_private"] = private_memory(pid)
         desktop.run_program("session_tool.exe", "cycles", "1000", timeout=600)
         after = resources(desktop)
+        after["linux_private"] = private_memory(pid)
         cpu_start, wakeups_start = cpu_and_wakeups(pid)
         time.sleep(args.idle_seconds)
         cpu_end, wakeups_end = cpu_and_wakeups(pid)
@@ -147,12 +221,20 @@ def main():
     print("activation, baseline: " + summary(baseline))
     print("activation ratio (launcher / baseline medians): %.2f" %
           (statistics.median(launcher) / statistics.median(baseline)))
+    print("launch, launcher: " + summary(launch))
+    print("launch, baseline: " + summary(launch_baseline))
+    print("launch ratio (launcher / baseline medians): %.2f" %
+          (statistics.median(launch) / statistics.median(launch_baseline)))
     for line in redraw.splitlines() + hook_cost.splitlines():
         if line.startswith(("redraw_", "hook_cost")):
             print(line)
-    for key in ("working_set", "private_bytes", "handles", "gdi", "user"):
-        print("footprint %s: after start-up and %d activations %d, after 1000 more activations and hides %d"
-              % (key, len(launcher) + 3, before[key], after[key]))
+    # Wine reports no private bytes, handle or GUI object counts for another process; the
+    # session tool counts kernel handles, GDI table entries and windows from outside, and
+    # Linux gives the private memory.
+    for key in ("working_set", "private_bytes", "linux_private", "handles", "kernel_handles", "gdi", "gdi_table",
+                "user", "windows"):
+        print("footprint %s: after start-up, %d activations and %d launches %d, after 1000 more activations and "
+              "hides %d" % (key, len(launcher) + 3, len(launch) + 2, before[key], after[key]))
     print("idle over %d s: %.2f s of CPU, %d thread wake-ups (%.1f a second)" % (
         args.idle_seconds, cpu_end - cpu_start, wakeups_end - wakeups_start,
         (wakeups_end - wakeups_start) / args.idle_seconds))

@@ -9,7 +9,10 @@
 //                                 its caption (exit code 101 when there is no such window)
 //   session_tool clipboard        prints the clipboard's text
 //   session_tool resources        prints the launcher process's working set, private bytes,
-//                                 handle, GDI and USER object counts
+//                                 handle, GDI and USER object counts as the system reports
+//                                 them, and the same counted from outside the process
+//                                 (kernel_handles, gdi_table, windows), for systems that
+//                                 report no counts for another process
 //   session_tool cycles N         activates and hides the launcher window N times through its
 //                                 own messages (the chord message and the close command)
 //   session_tool report           prints the launcher window's place, its client origin and
@@ -24,6 +27,93 @@
 #include "chordhook.h"
 
 #include <psapi.h>
+#include <winternl.h>
+
+#include <vector>
+
+// Kernel handles of another process: every handle value that can be duplicated from it.
+static int count_kernel_handles(HANDLE process)
+{
+    int count = 0;
+    for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+        HANDLE copy = nullptr;
+        if (DuplicateHandle(process, reinterpret_cast<HANDLE>(value), GetCurrentProcess(), &copy, 0, FALSE,
+                            DUPLICATE_SAME_ACCESS)) {
+            CloseHandle(copy);
+            ++count;
+        }
+    }
+    return count;
+}
+
+// GDI objects of another process, from the GDI handle table its process block points to:
+// 24-byte entries, the owner's process id at offset 8, the object type at offset 14.
+// Entries of other processes are skipped; stock objects (owner 0) are counted.
+static int count_gdi_objects(HANDLE process, DWORD process_id)
+{
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) {
+        return -1;
+    }
+    const size_t table_offset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+    void* table = nullptr;
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(process, reinterpret_cast<char*>(basic.PebBaseAddress) + table_offset, &table,
+                           sizeof table, &read) ||
+        table == nullptr) {
+        return -1;
+    }
+    const size_t entry_size = 24;
+    const size_t entries = 0x10000;
+    std::vector<unsigned char> copy(entry_size * entries);
+    if (!ReadProcessMemory(process, table, copy.data(), copy.size(), &read)) {
+        return -1;
+    }
+    int count = 0;
+    for (size_t i = 0; i < read / entry_size; ++i) {
+        const unsigned char* entry = &copy[i * entry_size];
+        unsigned owner = entry[8] | (entry[9] << 8);
+        if (entry[14] != 0 && (owner == 0 || owner == (process_id & 0xFFFF))) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+struct WindowCount {
+    DWORD process_id;
+    int count;
+};
+
+static BOOL CALLBACK count_child_window(HWND window, LPARAM data)
+{
+    auto* counted = reinterpret_cast<WindowCount*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == counted->process_id) {
+        ++counted->count;
+    }
+    return TRUE;
+}
+
+static BOOL CALLBACK count_top_window(HWND window, LPARAM data)
+{
+    count_child_window(window, data);
+    EnumChildWindows(window, count_child_window, data);
+    return TRUE;
+}
+
+// Windows of a process: its top-level windows, message-only windows and all their children.
+static int count_windows(DWORD process_id)
+{
+    WindowCount counted = {process_id, 0};
+    EnumWindows(count_top_window, reinterpret_cast<LPARAM>(&counted));
+    for (HWND window = FindWindowExA(HWND_MESSAGE, nullptr, nullptr, nullptr); window != nullptr;
+         window = FindWindowExA(HWND_MESSAGE, window, nullptr, nullptr)) {
+        count_top_window(window, reinterpret_cast<LPARAM>(&counted));
+    }
+    return counted.count;
+}
 
 static HWND launcher_window()
 {
@@ -73,7 +163,8 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "resources") == 0) {
         DWORD process_id = 0;
         GetWindowThreadProcessId(window, &process_id);
-        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id);
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_DUP_HANDLE, FALSE,
+                                     process_id);
         if (process == nullptr) {
             return 102;
         }
@@ -86,6 +177,8 @@ int main(int argc, char** argv)
                     static_cast<unsigned long long>(memory.WorkingSetSize),
                     static_cast<unsigned long long>(memory.PrivateUsage), handles,
                     GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS));
+        std::printf("kernel_handles %d\ngdi_table %d\nwindows %d\n", count_kernel_handles(process),
+                    count_gdi_objects(process, process_id), count_windows(process_id));
         CloseHandle(process);
         return 0;
     }
