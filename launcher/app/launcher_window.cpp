@@ -5,6 +5,7 @@
 #include "chord_hook.h"
 #include "chordhook.h"
 #include "connections.h"
+#include "data_folder.h"
 #include "display_class.h"
 #include "drop.h"
 #include "error_dialog.h"
@@ -93,6 +94,9 @@ void store_window_location(HWND window)
 
 void show_launcher_window(HWND window)
 {
+    // Panels, links and options live on in memory when the data folder is removed; they
+    // are written back before the user can change anything.
+    restore_removed_data_folder();
     if (options.activate_at_mouse == 1) {
         place_at_pointer(window);
     } else if (options.remember_location == 1) {

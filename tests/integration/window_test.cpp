@@ -7,6 +7,8 @@
 #include "chordhook.h"
 #include "launcher_fixture.h"
 
+#include <shellapi.h>
+
 namespace {
 
 std::string class_of(HWND control)
@@ -190,6 +192,53 @@ TEST_F(LauncherWindow, ResumeAndUnlockInstallTheHookAgain)
     SendMessageA(window, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
     SendMessageA(window, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
     EXPECT_EQ(_remove_module(), 0);
+}
+
+// Removes a folder and everything in it, as a user deleting it in the shell would.
+void remove_folder(const std::string& folder)
+{
+    std::string from = folder + '\0';
+    SHFILEOPSTRUCTA operation = {};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationA(&operation);
+}
+
+template <typename Record>
+FileBytes bytes_of(const Record& record)
+{
+    const auto* begin = reinterpret_cast<const unsigned char*>(&record);
+    return FileBytes(begin, begin + sizeof record);
+}
+
+TEST_F(LauncherWindow, ActivationWritesBackADataFolderRemovedWhileRunning)
+{
+    end_startup();
+    put_item(panel_sets[4], 3, "C:\\windows");
+    connections_shift.links[1][2] = 5;
+    options.window_x = 123;
+    remove_folder(folder);
+    ASSERT_FALSE(file_exists(folder));
+
+    EXPECT_EQ(SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0), 1);
+    EXPECT_TRUE(IsWindowVisible(window));
+    ASSERT_TRUE(file_exists(folder));
+    EXPECT_TRUE(file_exists(shortcuts_folder));
+    EXPECT_TRUE(file_exists(text_folder));
+    for (int index = 0; index < PANEL_SET_COUNT; ++index) {
+        EXPECT_EQ(read_bytes(panel_set_path(index)), bytes_of(panel_sets[index])) << panel_set_path(index);
+    }
+    EXPECT_EQ(read_bytes(path("Launcher.con")), bytes_of(connections));
+    EXPECT_EQ(read_bytes(path("Launcher.con_shift")), bytes_of(connections_shift));
+    EXPECT_EQ(read_bytes(path("Launcher.opt")), bytes_of(options));
+
+    // A folder that is there is left as it is: a file removed from it is not written back.
+    hide_launcher_window(window);
+    ASSERT_TRUE(DeleteFileA(path("Launcher.lft").c_str()));
+    SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(file_exists(path("Launcher.lft")));
 }
 
 } // namespace
