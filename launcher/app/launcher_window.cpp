@@ -143,7 +143,11 @@ void request_activation()
     set_shift_from_activation(shift_down);
     if (options.delayed_launching == 1) {
         activation_pending = 1;
-        SetTimer(main_window, TIMER_DELAYED_ACTIVATION, options.launch_delay_ms, nullptr);
+        // The options dialog offers 500 and 1000 ms; a damaged options file must not keep
+        // the window away for days.
+        UINT delay = options.launch_delay_ms < MAX_ACTIVATION_DELAY_MS ? options.launch_delay_ms
+                                                                       : MAX_ACTIVATION_DELAY_MS;
+        SetTimer(main_window, TIMER_DELAYED_ACTIVATION, delay, nullptr);
         return;
     }
     reset_section();

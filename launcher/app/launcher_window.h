@@ -13,6 +13,8 @@ enum : UINT_PTR {
 };
 
 constexpr UINT STARTUP_PERIOD_MS = 3000;
+// The longest wait between a chord and the window when activation is delayed.
+constexpr UINT MAX_ACTIVATION_DELAY_MS = 3000;
 
 // The caption by which a second start finds the first.
 constexpr const char* LAUNCHER_CAPTION = "Vantrel - Brasmoor";
