@@ -141,18 +141,34 @@ def vantrel_process(desktop):
 
 
 def cpu_and_wakeups(pid):
-    """CPU seconds used so far and context switches of all the process's threads."""
+    """CPU seconds used so far, and the context switches of each of the process's threads
+    (thread id -> (name, switches))."""
     with open("/proc/%d/stat" % pid) as f:
         fields = f.read().rsplit(")", 1)[1].split()
     ticks = os.sysconf("SC_CLK_TCK")
     cpu = (int(fields[11]) + int(fields[12])) / ticks
-    switches = 0
+    threads = {}
     for task in os.listdir("/proc/%d/task" % pid):
+        switches = 0
         with open("/proc/%d/task/%s/status" % (pid, task)) as f:
             for line in f:
                 if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
                     switches += int(line.split()[1])
-    return cpu, switches
+        with open("/proc/%d/task/%s/comm" % (pid, task)) as f:
+            threads[int(task)] = (f.read().strip(), switches)
+    return cpu, threads
+
+
+def memory_breakdown(pid):
+    """Resident memory of the Wine process by kind, in bytes: anonymous (heap and stacks)
+    and file-backed (code, fonts, mapped files)."""
+    values = {}
+    with open("/proc/%d/smaps_rollup" % pid) as f:
+        for line in f:
+            key, _, rest = line.partition(":")
+            if rest.strip().endswith("kB"):
+                values[key] = int(rest.split()[0]) * 1024
+    return {"linux_rss": values.get("Rss", 0), "linux_anonymous": values.get("Anonymous", 0)}
 
 
 def resources(desktop):
@@ -194,12 +210,14 @@ def main():
         pid = vantrel_process(desktop)
         before = resources(desktop)
         before["linux_private"] = private_memory(pid)
+        before.update(memory_breakdown(pid))
         desktop.run_program("session_tool.exe", "cycles", "1000", timeout=600)
         after = resources(desktop)
         after["linux_private"] = private_memory(pid)
-        cpu_start, wakeups_start = cpu_and_wakeups(pid)
+        after.update(memory_breakdown(pid))
+        cpu_start, threads_start = cpu_and_wakeups(pid)
         time.sleep(args.idle_seconds)
-        cpu_end, wakeups_end = cpu_and_wakeups(pid)
+        cpu_end, threads_end = cpu_and_wakeups(pid)
         hook_cost = desktop.run_program("hook_cost_bench.exe", timeout=300).stdout.decode().replace("\r", "")
         # One hook per desktop: the launcher goes before the baseline takes the hook.
         launcher_process.kill()
@@ -231,13 +249,18 @@ def main():
     # Wine reports no private bytes, handle or GUI object counts for another process; the
     # session tool counts kernel handles, GDI table entries and windows from outside, and
     # Linux gives the private memory.
-    for key in ("working_set", "private_bytes", "linux_private", "handles", "kernel_handles", "gdi", "gdi_table",
-                "user", "windows"):
+    for key in ("working_set", "private_bytes", "linux_rss", "linux_anonymous", "linux_private", "handles",
+                "kernel_handles", "gdi", "gdi_table", "user", "windows"):
         print("footprint %s: after start-up, %d activations and %d launches %d, after 1000 more activations and "
               "hides %d" % (key, len(launcher) + 3, len(launch) + 2, before[key], after[key]))
+    woken = {tid: (name, switches - threads_start.get(tid, (name, 0))[1])
+             for tid, (name, switches) in threads_end.items()}
+    total = sum(count for _, count in woken.values())
     print("idle over %d s: %.2f s of CPU, %d thread wake-ups (%.1f a second)" % (
-        args.idle_seconds, cpu_end - cpu_start, wakeups_end - wakeups_start,
-        (wakeups_end - wakeups_start) / args.idle_seconds))
+        args.idle_seconds, cpu_end - cpu_start, total, total / args.idle_seconds))
+    for tid, (name, count) in sorted(woken.items()):
+        if count:
+            print("idle wake-ups of thread %d (%s): %d" % (tid, name, count))
     for name in ("Vantrel.exe", "chordhook.dll"):
         print("size %s: %d bytes" % (name, os.path.getsize(os.path.join(args.build, "bin", name))))
 
