@@ -123,8 +123,14 @@ void hide_launcher_window(HWND window)
     // Only a shown window has a position worth keeping: a repeated hide within a launch
     // chain would otherwise store where the minimised window stands.
     if (options.remember_location == 1 && window_shown == 1) {
+        int32_t old_x = options.window_x;
+        int32_t old_y = options.window_y;
         store_window_location(window);
-        save_options();
+        // Most hides follow a launch from where the window always stands: writing the same
+        // place again would add a flushed file write to every launch.
+        if (options.window_x != old_x || options.window_y != old_y) {
+            save_options();
+        }
     }
     if (options.skip_restore_minimize == 0) {
         ShowWindow(window, SW_MINIMIZE);

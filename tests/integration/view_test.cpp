@@ -328,6 +328,12 @@ TEST_F(LauncherView, RememberedLocationIsUsedAndStoredAtEachHideOfAShownWindow)
     hide_launcher_window(window);
     std::memcpy(&saved, read_bytes(path("Launcher.opt")).data(), sizeof saved);
     EXPECT_EQ(saved.window_x, 120);
+
+    // A hide from the place already stored writes nothing.
+    ASSERT_TRUE(DeleteFileA(path("Launcher.opt").c_str()));
+    SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(file_exists(path("Launcher.opt")));
 }
 
 TEST_F(LauncherView, APositionOffEveryMonitorFallsBackToTheDefaultPlace)
