@@ -115,16 +115,6 @@ def time_launches(desktop, count, launcher_log, baseline_log):
     return launcher[2:], baseline[2:]  # the first launches warm caches
 
 
-def private_memory(pid):
-    """The Wine process's private resident memory as Linux counts it, in bytes."""
-    total = 0
-    with open("/proc/%d/smaps_rollup" % pid) as f:
-        for line in f:
-            if line.startswith(("Private_Clean:", "Private_Dirty:")):
-                total += int(line.split()[1]) * 1024
-    return total
-
-
 def vantrel_process(desktop):
     """The Linux process of this desktop's Vantrel.exe."""
     for pid in filter(str.isdigit, os.listdir("/proc")):
@@ -170,15 +160,16 @@ def report_idle(title, seconds, cpu, threads_start, threads_end):
 
 
 def memory_breakdown(pid):
-    """Resident memory of the Wine process by kind, in bytes: anonymous (heap and stacks)
-    and file-backed (code, fonts, mapped files)."""
+    """Resident memory of the Wine process as Linux counts it, in bytes: all of it, the
+    anonymous part (heap and stacks) and the part private to the process."""
     values = {}
     with open("/proc/%d/smaps_rollup" % pid) as f:
         for line in f:
             key, _, rest = line.partition(":")
             if rest.strip().endswith("kB"):
                 values[key] = int(rest.split()[0]) * 1024
-    return {"linux_rss": values.get("Rss", 0), "linux_anonymous": values.get("Anonymous", 0)}
+    return {"linux_rss": values.get("Rss", 0), "linux_anonymous": values.get("Anonymous", 0),
+            "linux_private": values.get("Private_Clean", 0) + values.get("Private_Dirty", 0)}
 
 
 def resources(desktop):
@@ -219,11 +210,9 @@ def main():
 
         pid = vantrel_process(desktop)
         before = resources(desktop)
-        before["linux_private"] = private_memory(pid)
         before.update(memory_breakdown(pid))
         desktop.run_program("session_tool.exe", "cycles", "1000", timeout=600)
         after = resources(desktop)
-        after["linux_private"] = private_memory(pid)
         after.update(memory_breakdown(pid))
         cpu_start, threads_start = cpu_and_wakeups(pid)
         time.sleep(args.idle_seconds)

@@ -9,14 +9,14 @@
 #include "panel_set.h"
 #include "paths.h"
 
-bool restore_removed_data_folder()
+void restore_removed_data_folder()
 {
     if (data_folder[0] == '\0' || GetFileAttributesA(data_folder) != INVALID_FILE_ATTRIBUTES) {
-        return false;
+        return;
     }
     int result = SHCreateDirectoryExA(nullptr, data_folder, nullptr);
     if (result != ERROR_SUCCESS && result != ERROR_ALREADY_EXISTS && result != ERROR_FILE_EXISTS) {
-        return false;
+        return;
     }
     CreateDirectoryA(shortcuts_folder, nullptr);
     CreateDirectoryA(text_folder, nullptr);
@@ -25,5 +25,4 @@ bool restore_removed_data_folder()
     }
     save_connections();
     save_options();
-    return true;
 }

@@ -2,6 +2,5 @@
 #pragma once
 
 // When the data folder no longer exists, creates it again with its shortcut and text
-// folders and writes every data file from what the program holds in memory. Returns true
-// when it did so.
-bool restore_removed_data_folder();
+// folders and writes every data file from what the program holds in memory.
+void restore_removed_data_folder();
