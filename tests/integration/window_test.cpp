@@ -53,6 +53,23 @@ TEST_F(LauncherWindow, TemplateHasItsCaptionStylesAndEveryPanelControl)
     EXPECT_TRUE(ex_style & WS_EX_ACCEPTFILES);
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDC_SPLASH)));
+    // The start-up picture is stored compactly; it must still load whole, with its colours.
+    HBITMAP splash = reinterpret_cast<HBITMAP>(SendDlgItemMessageA(window, IDC_SPLASH, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    ASSERT_NE(splash, nullptr);
+    BITMAP picture = {};
+    ASSERT_TRUE(GetObjectA(splash, sizeof picture, &picture));
+    EXPECT_EQ(picture.bmWidth, 455);
+    EXPECT_EQ(picture.bmHeight, 462);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, splash);
+    COLORREF lit_cell = GetPixel(memory, 178, 70), background = GetPixel(memory, 10, 10);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    EXPECT_GE(GetRValue(lit_cell), 245);
+    EXPECT_NEAR(GetGValue(lit_cell), 187, 12);
+    EXPECT_LE(GetBValue(lit_cell), 80);
+    EXPECT_GE(GetRValue(background), 245);
+    EXPECT_GE(GetBValue(background), 245);
 
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WINDOW));
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0)), icon);

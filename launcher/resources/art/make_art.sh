@@ -295,4 +295,4 @@ convert -size 455x462 xc: -sparse-color barycentric "0,0 #ffffff 0,461 #d9e4f4" 
     "$work/hint1.png" -geometry "+$text_x+210" -composite \
     "$work/hint2.png" -geometry "+$text_x+232" -composite \
     "$work/maker.png" -geometry "+$((centre - maker_w / 2))+284" -composite \
-    -alpha off -type TrueColor BMP3:splash.bmp
+    -alpha off +dither -colors 256 -compress RLE BMP3:splash.bmp
