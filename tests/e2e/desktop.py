@@ -5,6 +5,7 @@ import glob
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -77,6 +78,46 @@ class WineDesktop:
         subprocess.run([self.loader, "wineboot"], env=self.env, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=120)
         return self
+
+    def stop_after(self, test):
+        """Stops this desktop when the test ends; when the test failed, first says what the
+        desktop held: its windows, the probes' logs, the programs' output, the data files."""
+        def cleanup():
+            if _failed(test):
+                sys.stderr.write(self.describe())
+            self.stop()
+        test.addCleanup(cleanup)
+
+    def describe(self):
+        if self.root is None:
+            return ""
+        lines = ["--- what the desktop held when the test failed"]
+        ids = self.xdotool("search", "--name", ".").split()
+        lines.append("windows (%d):" % len(ids))
+        for window in ids[:40]:
+            visible = "shown" if window in self.xdotool("search", "--onlyvisible", "--name", ".").split() else "hidden"
+            lines.append("  %s %s %r" % (window, visible, self.xdotool("getwindowname", window)))
+        patterns = [(os.path.join(self.prefix, "drive_c", "**", "*.log"), "probe log"),
+                    (os.path.join(self.prefix, "drive_c", "**", "*.created"), "probe start times"),
+                    (os.path.join(self.root, "*.out"), "program output")]
+        for pattern, kind in patterns:
+            for path in sorted(glob.glob(pattern, recursive=True)):
+                if os.sep + "windows" + os.sep in path:
+                    continue
+                with open(path, "rb") as f:
+                    text = f.read()[-2000:].decode("latin-1")
+                lines.append("%s %s:" % (kind, path))
+                lines += ["  " + line for line in text.splitlines()]
+        try:
+            folder = self.data_folder()
+            lines.append("data folder %s:" % folder)
+            for base, _, names in os.walk(folder):
+                for name in sorted(names):
+                    path = os.path.join(base, name)
+                    lines.append("  %s %d bytes" % (os.path.relpath(path, folder), os.path.getsize(path)))
+        except (IndexError, OSError) as error:
+            lines.append("data folder: %s" % error)
+        return "\n".join(lines) + "\n"
 
     def stop(self):
         if self.root is None:
@@ -162,6 +203,10 @@ class WineDesktop:
         """The start lines a probe logged: lists of its arguments and, last, its folder."""
         log = self.drive_c(windows_path.rsplit(".", 1)[0] + ".log")
         return [line.split("|") for line in read_lines(log)]
+
+    def probe_creation_times(self, windows_path):
+        """When each start of a probe was created, in 100 ns units: the order of launches."""
+        return [int(line) for line in read_lines(self.drive_c(windows_path.rsplit(".", 1)[0] + ".created"))]
 
     def report(self):
         """The launcher window as the session tool sees it: place, client origin, visibility,
@@ -285,6 +330,14 @@ class WineDesktop:
     def key(self, keys):
         self.xdotool("key", keys)
         time.sleep(0.2)
+
+
+def _failed(test):
+    """Whether the running test has failed so far (its result records failures at once)."""
+    result = getattr(getattr(test, "_outcome", None), "result", None)
+    if result is None:
+        return False
+    return any(getattr(case, "test_case", case) is test for case, _ in result.failures + result.errors)
 
 
 def wait_until(condition, timeout=10.0, interval=0.1):

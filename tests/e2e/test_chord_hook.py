@@ -15,7 +15,7 @@ class ChordHookCase:
 
     def setUp(self):
         self.desktop = WineDesktop(version=self.version).start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop.stop_after(self)
         self.chords, chords_win = self.desktop.log_path("chords.log")
         self.clicks, clicks_win = self.desktop.log_path("clicks.log")
         self.desktop.start_program("chord_counter.exe", chords_win, self.variant)

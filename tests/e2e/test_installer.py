@@ -41,7 +41,7 @@ class Installer(unittest.TestCase):
 
     def test_silent_install_then_silent_uninstall(self):
         self.desktop = WineDesktop(install_value=False).start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop.stop_after(self)
         program_files = "C:\\Program Files\\Brasmoor\\Vantrel"
         folder = self.desktop.drive_c(program_files)
 

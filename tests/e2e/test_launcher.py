@@ -14,7 +14,7 @@ class LauncherCase:
 
     def setUp(self):
         self.desktop = WineDesktop(version=self.version).start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop.stop_after(self)
         self.started = time.monotonic()
         self.launcher = self.desktop.start_program("Vantrel.exe")
 

@@ -14,7 +14,7 @@ class PanelMenu(unittest.TestCase):
 
     def setUp(self):
         self.desktop = WineDesktop().start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop.stop_after(self)
         items = self.desktop.make_folders(["Alpha"])
         self.desktop.seed_data({"Launcher.lst": records.panel_set(items),
                                 "Launcher.opt": records.options(remember_location=1, window_x=300, window_y=200)})

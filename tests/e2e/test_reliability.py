@@ -37,7 +37,7 @@ class LauncherUnderStress(unittest.TestCase):
         """A desktop with the launcher over panels whose first panel is the probe program;
         folder_mount: tmpfs size for a file system of its own under the data folder."""
         self.desktop = WineDesktop().start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop.stop_after(self)
         self.desktop.install_probe("Tools", "tool.exe")
         if folder_mount:
             folder = self.desktop.data_folder()
@@ -214,7 +214,7 @@ class DamagedDataFiles(unittest.TestCase):
 
     def test_the_program_starts_shows_and_hides_on_every_kind_of_damage(self):
         desktop = WineDesktop().start()
-        self.addCleanup(desktop.stop)
+        desktop.stop_after(self)
         desktop.install_probe("Tools", "tool.exe")
         for kind, files in damaged_files().items():
             with self.subTest(kind=kind):

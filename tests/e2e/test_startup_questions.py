@@ -12,7 +12,7 @@ class StartupQuestions(unittest.TestCase):
 
     def start(self, version, first_run, *args):
         self.desktop = WineDesktop(version=version, first_run=first_run).start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop.stop_after(self)
         self.launcher = self.desktop.start_program("Vantrel.exe", *args)
         self.assertTrue(wait_until(self.desktop.is_visible, 30))
 

@@ -13,7 +13,7 @@ class Tray(unittest.TestCase):
 
     def setUp(self):
         self.desktop = WineDesktop().start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop.stop_after(self)
         self.desktop.seed_data({"Launcher.opt": records.options(remember_location=1, window_x=300, window_y=200)})
         self.assertIsNone(self.desktop.tray_icon_center(), "the notification area is not empty before start")
         self.launcher = self.desktop.start_program("Vantrel.exe")

@@ -23,7 +23,7 @@ class WindowCase:
 
     def start(self, **option_fields):
         self.desktop = WineDesktop(log_pixels=self.log_pixels).start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop.stop_after(self)
         centre = self.desktop.make_folders(NAMES)
         left = self.desktop.make_folders(LEFT_NAMES)
         fields = {"delayed_launching": 1, "launch_delay_ms": 1000}
@@ -84,7 +84,7 @@ class Window96Dpi(WindowCase, unittest.TestCase):
 
     def test_early_chord_is_ignored_and_the_close_box_only_hides(self):
         self.desktop = WineDesktop().start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop.stop_after(self)
         self.desktop.seed_data({"Launcher.opt": records.options()})
         self.launcher = self.desktop.start_program("Vantrel.exe")
         self.assertTrue(wait_until(self.desktop.is_visible, 30))

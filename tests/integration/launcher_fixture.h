@@ -15,8 +15,12 @@
 #include "chord_hook.h"
 #include "chordhook.h"
 #include "connections.h"
+#include "item_dialogs.h"
+#include "launch_chain.h"
+#include "launch_pipeline.h"
 #include "launcher_window.h"
 #include "options.h"
+#include "panel_commands.h"
 #include "panel_controls.h"
 #include "panel_set.h"
 #include "paths.h"
@@ -83,6 +87,14 @@ class LauncherFixture : public ::testing::Test {
         section = 0;
         shift_active = 0;
         shift_release_pending = 0;
+        // Every test starts from the program's own start-up state, whatever ran before it
+        // in this process.
+        display_class = 0;
+        launch_allowed = 1;
+        clear_launched_panels();
+        selected_panel = 0;
+        command_ready = 1;
+        editing_text_item = 0;
     }
 
     void TearDown() override
@@ -160,5 +172,25 @@ class LauncherFixture : public ::testing::Test {
             }
             Sleep(5);
         }
+    }
+
+    // Lets timers and posted messages run until the condition holds or the deadline passes
+    // (generous: a loaded machine delays timers); returns whether it held.
+    template <typename Condition>
+    static bool pump_until(Condition condition, DWORD deadline_ms = 10000)
+    {
+        DWORD start = GetTickCount();
+        MSG message;
+        while (!condition()) {
+            if (GetTickCount() - start >= deadline_ms) {
+                return false;
+            }
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+            Sleep(5);
+        }
+        return true;
     }
 };
