@@ -327,6 +327,22 @@ class WineDesktop:
             self.move(x, y)
         self.buttons("down %d" % first, "down %d" % second, "up %d" % second, "up %d" % first)
 
+    def pointer_once_at(self, expected, timeout=5):
+        """The pointer's place once it is at the expected place, or after the timeout."""
+        wait_until(lambda: self.pointer() == tuple(expected), timeout)
+        return self.pointer()
+
+    def menu_open(self):
+        return self.run_program("session_tool.exe", "menu-open").returncode == 0
+
+    def open_menu_at(self, x, y):
+        """Right-clicks at a point and waits for the popup menu to be up, so that the keys
+        that follow go to it however slowly it opens."""
+        self.move(x, y)
+        self.buttons("down 3", "up 3")
+        if not wait_until(self.menu_open, 10):
+            raise AssertionError("no popup menu opened at %d,%d" % (x, y))
+
     def key(self, keys):
         self.xdotool("key", keys)
         time.sleep(0.2)

@@ -49,7 +49,7 @@ class LauncherCase:
         windows = self.desktop.windows_named()
         self.assertEqual(len(windows), 1)
         x, y, _, _ = self.desktop.geometry(windows[0])
-        self.assertEqual(self.desktop.pointer(), (x + 205, y + 212))
+        self.assertEqual(self.desktop.pointer_once_at((x + 205, y + 212)), (x + 205, y + 212))
         self.assertIsNone(self.launcher.poll(), "the first instance ended")
 
     def test_two_starts_at_the_same_moment_leave_one_launcher(self):
@@ -90,7 +90,7 @@ class LowLevelHookLauncher(LauncherCase, unittest.TestCase):
         self.assertEqual(self.desktop.run_program("session_tool.exe", "remove-hook").returncode, 1)
         # The launcher's check runs every few seconds; no user action is needed.
         time.sleep(6)
-        self.assertTrue(self.chords_work(), "chords did not come back")
+        self.assertTrue(wait_until(self.chords_work, 20, interval=1), "chords did not come back")
 
 
 class InProcessHookLauncher(LauncherCase, unittest.TestCase):

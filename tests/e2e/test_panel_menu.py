@@ -25,9 +25,7 @@ class PanelMenu(unittest.TestCase):
         self.client = self.desktop.report()["client"]
 
     def right_click(self, point):
-        self.desktop.move(self.client[0] + point[0], self.client[1] + point[1])
-        self.desktop.buttons("down 3", "up 3")
-        time.sleep(0.4)
+        self.desktop.open_menu_at(self.client[0] + point[0], self.client[1] + point[1])
 
     def choose(self, *keys):
         for key in keys:

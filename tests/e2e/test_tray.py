@@ -22,9 +22,7 @@ class Tray(unittest.TestCase):
         self.assertIsNotNone(self.icon, "no icon in the notification area")
 
     def menu_command(self, downs):
-        self.desktop.move(*self.icon)
-        self.desktop.buttons("down 3", "up 3")
-        time.sleep(0.8)  # the menu opens
+        self.desktop.open_menu_at(*self.icon)
         for _ in range(downs):
             self.desktop.key("Down")
         self.desktop.key("Return")
@@ -32,9 +30,8 @@ class Tray(unittest.TestCase):
     def test_activate_works_during_startup_and_a_double_click_shows_the_window(self):
         # During start-up: the menu's Activate shows the window and puts the pointer on it.
         self.menu_command(1)
-        time.sleep(0.5)
         x, y, _, _ = self.desktop.geometry(self.desktop.windows_named()[0])
-        self.assertEqual(self.desktop.pointer(), (x + 175, y + 172))
+        self.assertEqual(self.desktop.pointer_once_at((x + 175, y + 172)), (x + 175, y + 172))
         self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "start-up never ended")
 
         self.desktop.move(*self.icon)

@@ -15,6 +15,7 @@
 //                                 report no counts for another process
 //   session_tool cycles N         activates and hides the launcher window N times through its
 //                                 own messages (the chord message and the close command)
+//   session_tool menu-open        exit code 0 while a popup menu is shown, 1 otherwise
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
 #include <fcntl.h>
@@ -139,6 +140,10 @@ int main(int argc, char** argv)
         GetDlgItemTextA(dialog, std::atoi(argv[3]), text, sizeof text);
         std::printf("%s", text);
         return 0;
+    }
+    if (std::strcmp(argv[1], "menu-open") == 0) {
+        HWND menu = FindWindowA("#32768", nullptr);
+        return menu != nullptr && IsWindowVisible(menu) ? 0 : 1;
     }
     if (std::strcmp(argv[1], "clipboard") == 0) {
         if (!OpenClipboard(nullptr)) {
