@@ -6,8 +6,9 @@
 
 #include "chord_state.h"
 
-// Handles are stored in the shared section so that every process the system maps this
-// library into reports to the same window and chains to the same hook.
+// The in-process hook of old Windows runs inside every process the system maps this
+// library into, so its handle and target live in a shared section. Only that variant uses
+// it: any process that loads the library can write there.
 struct SharedHookData {
     HHOOK hook_handle;
     HWND target_window;
@@ -22,9 +23,17 @@ static SharedHookData shared = {nullptr, nullptr};
 static SharedHookData shared __attribute__((section(".HOOKDAT"), shared)) = {nullptr, nullptr};
 #endif
 
+// The low-level hook runs on the installing thread of the installing process only: its
+// state stays in this process's own memory, out of reach of every other process.
+static SharedHookData low_level = {nullptr, nullptr};
+static bool low_level_in_use = false;
+
 // Per-process: with the in-process hook every process keeps its own pair of flags.
 static HINSTANCE module_instance = nullptr;
 static ChordFlags flags = {0, 0};
+// Events the procedure has been called for in this process; the launcher compares it with
+// the system's last-input time to tell a dropped low-level hook from an idle user.
+static volatile LONG events_seen = 0;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD, LPVOID)
 {
@@ -32,35 +41,55 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD, LPVOID)
     return TRUE;
 }
 
-static int install_hook(int hook_type, HWND target)
+// The state the hook procedure of this process works with: a process that installed the
+// low-level hook never reads the shared section.
+static SharedHookData& active_state()
 {
-    shared.target_window = target;
-    shared.hook_handle = SetWindowsHookExA(hook_type, _proc_module, module_instance, 0);
-    return shared.hook_handle != nullptr ? 1 : 0;
+    return low_level_in_use ? low_level : shared;
 }
 
 extern "C" int __cdecl _install_module(HWND target)
 {
-    return install_hook(WH_MOUSE, target);
+    shared.target_window = target;
+    shared.hook_handle = SetWindowsHookExA(WH_MOUSE, _proc_module, module_instance, 0);
+    return shared.hook_handle != nullptr ? 1 : 0;
 }
 
 extern "C" int __cdecl _install_module_vista(HWND target)
 {
-    return install_hook(WH_MOUSE_LL, target);
+    low_level_in_use = true;
+    low_level.target_window = target;
+    low_level.hook_handle = SetWindowsHookExA(WH_MOUSE_LL, _proc_module, module_instance, 0);
+    return low_level.hook_handle != nullptr ? 1 : 0;
 }
 
 extern "C" int __cdecl _remove_module(void)
 {
-    return UnhookWindowsHookEx(shared.hook_handle) ? 1 : 0;
+    SharedHookData& state = active_state();
+    HHOOK hook = state.hook_handle;
+    if (low_level_in_use) {
+        // The handle is spent whether or not the system had dropped the hook already.
+        low_level.hook_handle = nullptr;
+    }
+    return UnhookWindowsHookEx(hook) ? 1 : 0;
+}
+
+extern "C" LONG __cdecl _seen_module(void)
+{
+    return events_seen;
 }
 
 extern "C" LRESULT CALLBACK _proc_module(int code, WPARAM wparam, LPARAM lparam)
 {
+    const SharedHookData& state = active_state();
+    if (code >= 0) {
+        events_seen = events_seen + 1;
+    }
     if (code >= 0 && lparam != 0 && chord_step(flags, static_cast<uint32_t>(wparam)) == 1) {
         // Posted, never sent: a hook procedure that waits for the launcher can overrun the
         // system's hook time-out and be removed without notice.
-        PostMessageA(shared.target_window, WM_CHORD_ACTIVATE, 0, 0);
+        PostMessageA(state.target_window, WM_CHORD_ACTIVATE, 0, 0);
         return 1;
     }
-    return CallNextHookEx(shared.hook_handle, code, wparam, lparam);
+    return CallNextHookEx(state.hook_handle, code, wparam, lparam);
 }

@@ -21,4 +21,6 @@ CHORDHOOK_API int __cdecl _install_module(HWND target);
 CHORDHOOK_API int __cdecl _install_module_vista(HWND target);
 CHORDHOOK_API int __cdecl _remove_module(void);
 CHORDHOOK_API LRESULT CALLBACK _proc_module(int code, WPARAM wparam, LPARAM lparam);
+// How many events the hook procedure has been called for in this process (wraps around).
+CHORDHOOK_API LONG __cdecl _seen_module(void);
 }

@@ -8,11 +8,16 @@
 constexpr UINT HOOK_CHECK_PERIOD_MS = 5000;
 
 bool is_vista_or_later();
+// Installs the hook unless this launcher holds one already (then it does nothing).
 int install_chord_hook();
 int remove_chord_hook();
+bool chord_hook_installed();
+// How many times this launcher has installed the hook since it started.
+unsigned chord_hook_installs();
 
 // Removes whatever is left of the hook and installs it again. Used after the system may
-// have dropped the hook (cancelled log-off, resume, unlock, and the periodic check).
+// have dropped the hook (cancelled log-off, resume, unlock, and the periodic check); does
+// nothing while a launch holds the hook removed, since the launch installs it at its end.
 int reinstall_chord_hook();
 
 // Starts the periodic check on the launcher window (low-level hook only; the in-process
@@ -22,8 +27,9 @@ void start_hook_watch(HWND window);
 // Ends what start_hook_watch started; before the window is destroyed.
 void stop_hook_watch(HWND window);
 
-// The periodic check's tick: skipped while a mouse button is held, so that a gesture in
-// progress keeps its flags.
+// The periodic check's tick: the hook is put back only when input reached the system since
+// the last tick and the hook saw none of it; never while a mouse button is held, so that a
+// gesture in progress keeps its flags.
 void on_hook_check_timer();
 
 // Windows asks whether the session may end: the hook goes, and the answer is yes.

@@ -52,6 +52,19 @@ class LowLevelHook(ChordHookCase, unittest.TestCase):
     version = None
     variant = "lowlevel"
 
+    def test_another_process_writing_the_shared_section_changes_nothing(self):
+        # Any process may load the library and write its shared section: the low-level
+        # hook keeps its state to itself, so chords still reach its window, once each.
+        spoiled, spoiled_win = self.desktop.log_path("spoiled.log")
+        self.desktop.start_program("chord_counter.exe", spoiled_win, "spoil")
+        self.assertTrue(wait_until(lambda: read_lines(spoiled), 30), "the spoiler did not start")
+        self.assertEqual(read_lines(spoiled), ["READY"])
+        self.sequence("down 3", "down 1", "up 1", "up 3")
+        self.sequence("down 1", "down 3", "up 3", "up 1")
+        wait_until(lambda: len(read_lines(self.chords)) >= 3, 5)
+        self.assertEqual(read_lines(self.chords), ["READY", "CHORD", "CHORD"])
+        self.assertEqual(read_lines(spoiled), ["READY"], "chords went to the process that wrote the section")
+
 
 class InProcessHook(ChordHookCase, unittest.TestCase):
     version = "winxp"

@@ -160,6 +160,7 @@ class LauncherFixture : public ::testing::Test {
 
     static HICON resource_icon(int id) { return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
 
+  public:
     // Lets timers and posted messages run for the given time.
     static void pump(DWORD milliseconds)
     {

@@ -175,40 +175,88 @@ TEST_F(LauncherWindow, HideDisablesEveryPanelAndClearsTheStatusLine)
     EXPECT_EQ(text_of(window, IDC_STATUS), "");
 }
 
-TEST_F(LauncherWindow, LogOffRemovesTheHookAndACancelledOneInstallsItAgain)
+// How many hooks of this launcher are live: each calls the procedure once for a move of
+// the pointer, so the procedure's count grows by one per live hook.
+int live_hooks()
 {
-    LRESULT answer = SendMessageA(window, WM_QUERYENDSESSION, 0, 0);
-    EXPECT_EQ(answer, TRUE);
-    EXPECT_EQ(_remove_module(), 0) << "the hook should be gone";
-
-    SendMessageA(window, WM_ENDSESSION, FALSE, 0);
-    EXPECT_EQ(_remove_module(), 1) << "the hook should be back";
+    LONG before = _seen_module();
+    INPUT move = {};
+    move.type = INPUT_MOUSE;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    move.mi.dx = 1;
+    SendInput(1, &move, sizeof move);
+    move.mi.dx = -1;
+    SendInput(1, &move, sizeof move);
+    LauncherFixture::pump(100);
+    return static_cast<int>(_seen_module() - before) / 2;
 }
 
-TEST_F(LauncherWindow, HookCheckReinstallsAHookRemovedBehindTheLaunchersBack)
+TEST_F(LauncherWindow, ExactlyOneHookAfterEverySessionEventAndNoneWhileALaunchHoldsItRemoved)
 {
-    ASSERT_EQ(_remove_module(), 1);
-    SendMessageA(window, WM_TIMER, TIMER_HOOK_CHECK, 0);
-    EXPECT_EQ(_remove_module(), 1);
-
-    // A healthy hook stays installed through the check.
-    ASSERT_EQ(install_chord_hook(), 1);
-    SendMessageA(window, WM_TIMER, TIMER_HOOK_CHECK, 0);
-    EXPECT_EQ(_remove_module(), 1);
-    EXPECT_EQ(_remove_module(), 0);
+    struct Step {
+        const char* name;
+        void (*act)(HWND window);
+        int live;
+    };
+    const Step steps[] = {
+        {"started", [](HWND) {}, 1},
+        {"installed again", [](HWND) { install_chord_hook(); }, 1},
+        {"resumed", [](HWND w) { SendMessageA(w, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0); }, 1},
+        {"unlocked", [](HWND w) { SendMessageA(w, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0); }, 1},
+        {"suspended and locked",
+         [](HWND w) {
+             SendMessageA(w, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+             SendMessageA(w, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
+         },
+         1},
+        {"checked while healthy", [](HWND w) { SendMessageA(w, WM_TIMER, TIMER_HOOK_CHECK, 0); }, 1},
+        {"asked to end the session", [](HWND w) { SendMessageA(w, WM_QUERYENDSESSION, 0, 0); }, 0},
+        {"log-off cancelled", [](HWND w) { SendMessageA(w, WM_ENDSESSION, FALSE, 0); }, 1},
+        {"a launch removes it",
+         [](HWND) {
+             remove_chord_hook();
+             launch_allowed = 0;
+         },
+         0},
+        {"resumed, unlocked, log-off cancelled and checked during the launch",
+         [](HWND w) {
+             SendMessageA(w, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+             SendMessageA(w, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
+             SendMessageA(w, WM_ENDSESSION, FALSE, 0);
+             SendMessageA(w, WM_TIMER, TIMER_HOOK_CHECK, 0);
+         },
+         0},
+        {"the launch ends",
+         [](HWND) {
+             launch_allowed = 1;
+             install_chord_hook();
+         },
+         1},
+        {"resumed after the launch", [](HWND w) { SendMessageA(w, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0); }, 1},
+    };
+    for (const Step& step : steps) {
+        step.act(window);
+        EXPECT_EQ(live_hooks(), step.live) << step.name;
+        EXPECT_EQ(chord_hook_installed(), step.live == 1) << step.name;
+    }
 }
 
-TEST_F(LauncherWindow, ResumeAndUnlockInstallTheHookAgain)
+TEST_F(LauncherWindow, TheCheckPutsBackOnlyAHookThatMissedInput)
 {
+    unsigned installs = chord_hook_installs();
+    // Idle, and busy with a live hook: the hook is left where it is.
+    SendMessageA(window, WM_TIMER, TIMER_HOOK_CHECK, 0);
+    SendMessageA(window, WM_TIMER, TIMER_HOOK_CHECK, 0);
+    ASSERT_EQ(live_hooks(), 1);
+    SendMessageA(window, WM_TIMER, TIMER_HOOK_CHECK, 0);
+    EXPECT_EQ(chord_hook_installs(), installs) << "a live hook was reinstalled";
+
+    // Dropped behind the launcher's back: input comes and the hook misses it.
     ASSERT_EQ(_remove_module(), 1);
-    SendMessageA(window, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
-    EXPECT_EQ(_remove_module(), 1);
-    SendMessageA(window, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
-    EXPECT_EQ(_remove_module(), 1);
-    // Other notifications leave the hook alone.
-    SendMessageA(window, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
-    SendMessageA(window, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
-    EXPECT_EQ(_remove_module(), 0);
+    ASSERT_EQ(live_hooks(), 0);
+    SendMessageA(window, WM_TIMER, TIMER_HOOK_CHECK, 0);
+    EXPECT_EQ(chord_hook_installs(), installs + 1);
+    EXPECT_EQ(live_hooks(), 1);
 }
 
 // Removes a folder and everything in it, as a user deleting it in the shell would.

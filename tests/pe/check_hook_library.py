@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Reads the hook library's PE headers: exactly the four exports by name, and the data
-section .HOOKDAT marked readable, writable and shared; and the launcher's imports from it:
-the install and remove functions, by name."""
+"""Reads the hook library's PE headers: exactly its exports by name and ordinal (the
+original four keep their ordinals; the event count came later), and the data section
+.HOOKDAT marked readable, writable and shared; and the launcher's imports from it, by name."""
 import struct
 import sys
 
-EXPECTED_EXPORTS = ["_install_module", "_install_module_vista", "_proc_module", "_remove_module"]
+EXPECTED_EXPORTS = {"_install_module": 1, "_install_module_vista": 2, "_proc_module": 3, "_remove_module": 4,
+                    "_seen_module": 5}
+EXPECTED_IMPORTS = ["_install_module", "_install_module_vista", "_remove_module", "_seen_module"]
 SCN_MEM_SHARED, SCN_MEM_READ, SCN_MEM_WRITE = 0x10000000, 0x40000000, 0x80000000
 
 
@@ -46,12 +48,15 @@ def read_exports(data, pe, sections):
     if export_rva == 0:
         return []
     directory = rva_to_offset(sections, export_rva)
-    name_count, _, names_rva = struct.unpack_from("<III", data, directory + 24)
+    base = struct.unpack_from("<I", data, directory + 16)[0]
+    name_count, _, names_rva, ordinals_rva = struct.unpack_from("<IIII", data, directory + 24)
     names_table = rva_to_offset(sections, names_rva)
-    names = []
+    ordinals_table = rva_to_offset(sections, ordinals_rva)
+    names = {}
     for i in range(name_count):
         name_rva = struct.unpack_from("<I", data, names_table + 4 * i)[0]
-        names.append(c_string(data, rva_to_offset(sections, name_rva)))
+        index = struct.unpack_from("<H", data, ordinals_table + 2 * i)[0]
+        names[c_string(data, rva_to_offset(sections, name_rva))] = base + index
     return names
 
 
@@ -91,7 +96,7 @@ def load(path):
 def main(library_path, program_path):
     data, pe, sections = load(library_path)
     failures = []
-    exports = sorted(read_exports(data, pe, sections))
+    exports = read_exports(data, pe, sections)
     if exports != EXPECTED_EXPORTS:
         failures.append("exports are %s, expected %s" % (exports, EXPECTED_EXPORTS))
     shared = [s for s in sections if s[0] == ".HOOKDAT"]
@@ -104,7 +109,7 @@ def main(library_path, program_path):
             failures.append(".HOOKDAT flags %#x lack read, write or shared" % flags)
     data, pe, sections = load(program_path)
     imports = read_imports(data, pe, sections, "chordhook.dll")
-    if imports is None or sorted(imports) != ["_install_module", "_install_module_vista", "_remove_module"]:
+    if imports is None or sorted(imports) != EXPECTED_IMPORTS:
         failures.append("the launcher imports %s from chordhook.dll" % imports)
     for failure in failures:
         print("FAIL: " + failure)

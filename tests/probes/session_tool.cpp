@@ -1,7 +1,10 @@
 // Does to a running launcher what the system may do behind its back.
-//   session_tool remove-hook      removes the chord hook (the library's shared section names
-//                                 it), as the system does when it drops a hook; exit code is
-//                                 _remove_module's result
+//   session_tool remove-hook      removes the chord hook behind the launcher's back, as the
+//                                 system does when it drops a hook: the in-process hook
+//                                 through the library's shared section; the low-level one,
+//                                 whose handle only the launcher knows, by trying every user
+//                                 handle value (Wine's are small numbers), which removes
+//                                 every hook of the desktop; exit code 1 when one was removed
 //   session_tool query-end        asks the launcher window whether the session may end;
 //                                 exit code is its answer
 //   session_tool end-cancelled    tells the launcher window that the session goes on
@@ -129,7 +132,14 @@ int main(int argc, char** argv)
     // Texts are printed as they are, line breaks included.
     _setmode(_fileno(stdout), _O_BINARY);
     if (std::strcmp(argv[1], "remove-hook") == 0) {
-        return _remove_module();
+        if (_remove_module() == 1) {
+            return 1;
+        }
+        int removed = 0;
+        for (UINT_PTR index = 0; index < 0x8000; ++index) {
+            removed += UnhookWindowsHookEx(reinterpret_cast<HHOOK>(0x20 + 2 * index)) ? 1 : 0;
+        }
+        return removed > 0 ? 1 : 0;
     }
     if (std::strcmp(argv[1], "dialog-text") == 0 && argc >= 4) {
         HWND dialog = FindWindowA(nullptr, argv[2]);
