@@ -358,6 +358,10 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
         stop_hook_watch(window);
         return FALSE;
     default:
+        if (message != 0 && message == taskbar_created_message()) {
+            add_tray_icon(window);
+            return TRUE;
+        }
         return FALSE;
     }
 }

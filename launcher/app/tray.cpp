@@ -37,6 +37,12 @@ void add_tray_icon(HWND window)
     DestroyIcon(icon);
 }
 
+UINT taskbar_created_message()
+{
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
 void remove_tray_icon(HWND window)
 {
     NOTIFYICONDATAA record = tray_record(window);

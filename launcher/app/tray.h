@@ -11,6 +11,10 @@ constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
 void add_tray_icon(HWND window);
 void remove_tray_icon(HWND window);
 
+// The message a newly started shell broadcasts once its notification area is empty again
+// (after Explorer restarts): every icon has to be added anew.
+UINT taskbar_created_message();
+
 // The icon's callback: a double click brings the window up, the right button opens the
 // tray menu; then the default handling. Returns its result.
 LRESULT on_tray_notify(HWND window, WPARAM id, LPARAM mouse_message);

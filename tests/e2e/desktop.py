@@ -342,6 +342,8 @@ class WineDesktop:
         self.buttons("down 3", "up 3")
         if not wait_until(self.menu_open, 10):
             raise AssertionError("no popup menu opened at %d,%d" % (x, y))
+        # Shown is not yet tracking: the menu takes the keyboard a moment after it appears.
+        time.sleep(0.3)
 
     def key(self, keys):
         self.xdotool("key", keys)

@@ -54,6 +54,17 @@ class Tray(unittest.TestCase):
         self.assertEqual(self.launcher.wait(timeout=10), 0)
         self.assertTrue(wait_until(lambda: self.desktop.tray_icon_center() is None, 5), "the icon stayed")
 
+    def test_the_icon_comes_back_when_the_shell_restarts(self):
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15))
+        icon = self.desktop.tray_icon_center()
+        self.assertIsNotNone(icon, "no icon before the restart")
+        # The restarted shell's notification area is empty and says so with its broadcast.
+        self.assertEqual(self.desktop.run_program("session_tool.exe", "shell-restart").returncode, 0)
+        self.assertEqual(wait_until(self.desktop.tray_icon_center, 10), icon, "the icon did not come back")
+        self.desktop.move(*icon)
+        self.desktop.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+        self.assertTrue(wait_until(self.desktop.is_visible, 5), "the new icon does not answer a double click")
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -18,6 +18,8 @@
 //                                 report no counts for another process
 //   session_tool cycles N         activates and hides the launcher window N times through its
 //                                 own messages (the chord message and the close command)
+//   session_tool shell-restart    what the launcher sees when Explorer restarts: its tray icon
+//                                 gone, then the new shell's "TaskbarCreated" broadcast
 //   session_tool menu-open        exit code 0 while a popup menu is shown, 1 otherwise
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
@@ -31,6 +33,7 @@
 #include "chordhook.h"
 
 #include <psapi.h>
+#include <shellapi.h>
 #include <winternl.h>
 
 #include <vector>
@@ -149,6 +152,17 @@ int main(int argc, char** argv)
         char text[4096] = {};
         GetDlgItemTextA(dialog, std::atoi(argv[3]), text, sizeof text);
         std::printf("%s", text);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "shell-restart") == 0) {
+        NOTIFYICONDATAA icon = {};
+        icon.cbSize = NOTIFYICONDATAA_V2_SIZE;
+        icon.hWnd = launcher_window();
+        icon.uID = 1025;
+        if (icon.hWnd == nullptr || !Shell_NotifyIconA(NIM_DELETE, &icon)) {
+            return 1;
+        }
+        PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         return 0;
     }
     if (std::strcmp(argv[1], "menu-open") == 0) {
