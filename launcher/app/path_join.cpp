@@ -13,3 +13,33 @@ int join_path(char* out, size_t out_size, const char* folder, const char* name)
     }
     return 1;
 }
+
+static const char* file_name_part(const char* path)
+{
+    const char* name = path;
+    for (const char* c = path; *c != '\0'; ++c) {
+        if (*c == '\\' || *c == '/') {
+            name = c + 1;
+        }
+    }
+    return name;
+}
+
+bool same_file_name(const char* path_a, const char* path_b)
+{
+    const char* a = file_name_part(path_a);
+    const char* b = file_name_part(path_b);
+    if (*a == '\0') {
+        return false;
+    }
+    for (;; ++a, ++b) {
+        char x = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a - 'A' + 'a') : *a;
+        char y = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b - 'A' + 'a') : *b;
+        if (x != y) {
+            return false;
+        }
+        if (x == '\0') {
+            return true;
+        }
+    }
+}

@@ -9,3 +9,7 @@ constexpr size_t PATH_BUFFER_SIZE = 1024;
 // would not fit leaves out empty rather than cut short, so a truncated name can never point
 // at another file. Returns 1 when the path was written, 0 otherwise.
 int join_path(char* out, size_t out_size, const char* folder, const char* name);
+
+// Whether two paths name files of the same name (the text after the last backslash or
+// slash), compared without regard to ASCII case, as Windows compares file names.
+bool same_file_name(const char* path_a, const char* path_b);

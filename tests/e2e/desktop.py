@@ -230,6 +230,11 @@ class WineDesktop:
         self.processes.append(process)
         return process
 
+    def processes_output(self, process):
+        """The file a program started with start_program writes its output to."""
+        index = self.processes.index(process)
+        return glob.glob(os.path.join(self.root, "*.%d.out" % index))[0]
+
     def run_program(self, name, *args, timeout=30):
         return subprocess.run([self.loader, os.path.join(self.install_folder, name)] + list(args), env=self.env,
                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,

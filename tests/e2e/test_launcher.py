@@ -93,6 +93,24 @@ class LowLevelHookLauncher(LauncherCase, unittest.TestCase):
         self.assertTrue(wait_until(self.chords_work, 20, interval=1), "chords did not come back")
 
 
+    def test_a_window_of_another_program_with_the_same_caption_does_not_block_start_up(self):
+        self.wait_for_startup_end()
+        self.launcher.kill()
+        self.launcher.wait()
+        decoy = self.desktop.start_program("session_tool.exe", "decoy")
+        out = self.desktop.processes_output(decoy)
+        self.assertTrue(wait_until(lambda: "READY" in open(out).read(), 30), "the decoy did not start")
+        self.launcher = self.desktop.start_program("Vantrel.exe")
+        self.assertTrue(wait_until(self.desktop.is_visible, 30), "the launcher did not start")
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "start-up never ended")
+        self.assertIsNone(self.launcher.poll(), "the launcher took the other window for itself and ended")
+        # A second start still finds the real launcher, not the other program's window.
+        second = self.desktop.start_program("Vantrel.exe")
+        self.assertEqual(second.wait(timeout=30), 0)
+        self.assertTrue(wait_until(self.desktop.is_visible, 5), "the running launcher was not shown")
+        self.assertIsNone(decoy.poll())
+
+
 class InProcessHookLauncher(LauncherCase, unittest.TestCase):
     version = "winxp"
 

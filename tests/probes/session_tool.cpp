@@ -20,6 +20,8 @@
 //                                 own messages (the chord message and the close command)
 //   session_tool shell-restart    what the launcher sees when Explorer restarts: its tray icon
 //                                 gone, then the new shell's "TaskbarCreated" broadcast
+//   session_tool decoy            holds a hidden dialog window captioned as the launcher's, as
+//                                 another program might, until it is ended
 //   session_tool menu-open        exit code 0 while a popup menu is shown, 1 otherwise
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
@@ -163,6 +165,19 @@ int main(int argc, char** argv)
             return 1;
         }
         PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "decoy") == 0) {
+        if (CreateWindowExA(0, "#32770", "Vantrel - Brasmoor", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                            nullptr) == nullptr) {
+            return 1;
+        }
+        std::printf("READY\n");
+        std::fflush(stdout);
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            DispatchMessageA(&message);
+        }
         return 0;
     }
     if (std::strcmp(argv[1], "menu-open") == 0) {

@@ -29,3 +29,25 @@ TEST(PathJoin, APathThatWouldNotFitIsLeftEmptyNotCut)
         ASSERT_EQ(c, '\0');
     }
 }
+
+TEST(SameFileName, ComparesTheLastPartWithoutRegardToCase)
+{
+    struct Case {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"C:\\Program Files\\Vantrel\\Vantrel.exe", "D:\\x\\VANTREL.EXE", true},
+        {"Vantrel.exe", "C:\\a\\vantrel.exe", true},
+        {"C:\\a/b/Vantrel.exe", "Vantrel.exe", true},
+        {"C:\\Vantrel\\chrome.exe", "C:\\Vantrel\\Vantrel.exe", false},
+        {"C:\\a\\Vantrel.exe ", "Vantrel.exe", false},
+        {"C:\\a\\Vantrel.ex", "Vantrel.exe", false},
+        {"C:\\a\\", "C:\\b\\", false},
+        {"", "", false},
+        {"C:\\a\\\xC4.exe", "\xE4.exe", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(same_file_name(c.a, c.b), c.same) << c.a << " | " << c.b;
+    }
+}
