@@ -7,6 +7,7 @@
 
 #include "error_dialog.h"
 #include "file_names.h"
+#include "item_dialogs.h"
 #include "launcher_window.h"
 #include "options.h"
 #include "panel_set.h"
@@ -91,11 +92,7 @@ int register_dropped_file(char* path, POINT point)
                             registration_proc, 0) != 1) {
             return 0;
         }
-        if (is_text_item(item)) {
-            char text_file[ITEM_DATA_SIZE] = {};
-            get_item_data(item, text_file);
-            DeleteFileA(text_file);
-        }
+        delete_own_text_file(item);
     }
     if (is_movable_shortcut(path) && options.remove_original_shortcuts == 1) {
         move_into_shortcuts_folder(path);

@@ -14,6 +14,7 @@
 #include "paths.h"
 #include "resource.h"
 #include "text_codec.h"
+#include "text_file_place.h"
 
 ItemEditFields emailer_fields;
 ItemEditFields text_fields;
@@ -284,9 +285,22 @@ void edit_emailer()
 
 void edit_text_clipboard()
 {
+    char own[ITEM_DATA_SIZE] = {};
+    if (!own_text_file_of(current_set->item_text[selected_panel - 1], text_folder, own)) {
+        show_error_message("The text of this item is kept outside Vantrel's Text folder, so Vantrel does not change it.");
+        return;
+    }
     fill_fields_from_panel(text_fields);
     if (run_dialog(IDD_TEXT_CLIPBOARD, item_dialog_proc<open_text_item, confirm_text_item>, MODE_EDIT) == 1) {
         store_item("@T%s@1%s", text_fields);
+    }
+}
+
+void delete_own_text_file(const char* item)
+{
+    char path[ITEM_DATA_SIZE] = {};
+    if (own_text_file_of(item, text_folder, path)) {
+        DeleteFileA(path);
     }
 }
 

@@ -34,5 +34,9 @@ struct LocalTime;
 // text file is ever replaced. Returns the open file, or INVALID_HANDLE_VALUE.
 void* create_text_file_at(const LocalTime& time, char* path, size_t path_size);
 
+// Deletes the text file of a Text Clipboard item, when it is one of the Text folder's own;
+// any other file an item names is left alone.
+void delete_own_text_file(const char* item);
+
 // Puts the text file's whole text on the clipboard.
 int copy_text_file_to_clipboard(const char* path);

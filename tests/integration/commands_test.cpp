@@ -89,6 +89,14 @@ class Commands : public LauncherFixture {
         return path;
     }
 
+    // A text file where Text Clipboard items keep theirs.
+    std::string make_text_file(const std::string& name, const std::string& content)
+    {
+        std::string path = folder + "\\Text\\" + name;
+        write_bytes(path, content.data(), content.size());
+        return path;
+    }
+
     void start(const PanelSet& set, const ConnectionTable* links = nullptr, void (*adjust)(LauncherOptions&) = nullptr)
     {
         seed("Launcher.lst", &set, sizeof set);
@@ -172,7 +180,7 @@ TEST_F(Commands, DropOnTheCentreOrAGapSavesNothing)
 
 TEST_F(Commands, DropOnAnOccupiedPanelAsksAndCancelTouchesNothing)
 {
-    std::string text_file = make_file("note.txt", "keep me");
+    std::string text_file = make_text_file("note.txt", "keep me");
     PanelSet set = empty_set();
     put_item(set, 2, "@TNote@1" + text_file);
     ConnectionTable links = {};
@@ -246,7 +254,7 @@ TEST_F(Commands, ShortcutsStayWhereTheyAreWithoutTheOption)
 
 TEST_F(Commands, EmptyDeletesATextFileButNoShortcutCopyAndKeepsOtherLinks)
 {
-    std::string text_file = make_file("t.txt", "text");
+    std::string text_file = make_text_file("t.txt", "text");
     std::string shortcut_copy = folder + "\\Shortcuts\\Kept.lnk";
     write_bytes(shortcut_copy, "lnk", 3);
     PanelSet set = empty_set();
@@ -302,8 +310,8 @@ TEST_F(Commands, MoveToAnEmptyPanelCarriesTheConnectionUnlessItWouldNameItself)
 
 TEST_F(Commands, OverwriteDeletesTheOverwrittenTextFileAndKeepsTheMovedOne)
 {
-    std::string moved_file = make_file("moved.txt", "m");
-    std::string lost_file = make_file("lost.txt", "l");
+    std::string moved_file = make_text_file("moved.txt", "m");
+    std::string lost_file = make_text_file("lost.txt", "l");
     PanelSet set = empty_set();
     put_item(set, 1, "@TMoved@1" + moved_file);
     put_item(set, 2, "@TLost@1" + lost_file);
@@ -494,6 +502,42 @@ TEST_F(Commands, TextItemNeedsANameAndCancelCreatesNoFile)
     if (search != INVALID_HANDLE_VALUE) {
         FindClose(search);
     }
+}
+
+TEST_F(Commands, TextItemsNamingFilesOutsideTheTextFolderNeverHaveThemWrittenOrDeleted)
+{
+    std::string document = make_file("report.doc", "precious");
+    std::string climbed = make_file("climbed.txt", "also precious");
+    std::string own = folder + "\\Text\\2007030310040507.txt";
+    write_bytes(own, "own", 3);
+    PanelSet set = empty_set();
+    put_item(set, 1, "@TOutside@1" + document);
+    put_item(set, 2, "@TClimb@1" + folder + "\\Text\\..\\test-files\\climbed.txt");
+    put_item(set, 3, "@TDropped on@1" + document);
+    put_item(set, 4, "@TOwn@1" + own);
+    put_item(set, 5, "@TEdited@1" + document);
+    start(set);
+
+    command(1, ID_EMPTY);
+    command(2, ID_EMPTY);
+    answerer.expect("Program/file registration", DialogAnswerer::press_button(IDOK));
+    drop({make_file("new.txt")}, PANEL_POINTS[3]);
+    command(4, ID_EMPTY);
+    PanelSet saved = saved_set();
+    EXPECT_EQ(saved.occupied[0], 0) << "the item goes";
+    EXPECT_EQ(saved.occupied[1], 0);
+    EXPECT_EQ(read_text(document), "precious");
+    EXPECT_EQ(read_text(climbed), "also precious");
+    EXPECT_FALSE(file_exists(own)) << "an own text file is deleted with its item";
+
+    DialogAnswerer::answered().clear();
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    command(5, ID_PROPERTIES);
+    ASSERT_EQ(DialogAnswerer::error_texts().size(), 1u);
+    EXPECT_EQ(DialogAnswerer::error_texts()[0],
+              "The text of this item is kept outside Vantrel's Text folder, so Vantrel does not change it.");
+    EXPECT_EQ(DialogAnswerer::answered(), std::vector<std::string>{"Error Message"}) << "no edit dialog opens";
+    EXPECT_EQ(read_text(document), "precious");
 }
 
 TEST_F(Commands, ATextFileNameAlreadyTakenStepsToTheNextMillisecond)
