@@ -12,6 +12,7 @@
 #include "panel_set.h"
 #include "panel_view.h"
 #include "paths.h"
+#include "record_file.h"
 #include "resource.h"
 #include "text_codec.h"
 #include "text_file_place.h"
@@ -47,15 +48,6 @@ std::string edit_text(HWND edit)
     GetWindowTextA(edit, &text[0], length + 1);
     text.resize(std::strlen(text.c_str()));
     return text;
-}
-
-// Writes the edit box's text whole: its lines are already joined by CR LF, as the file
-// keeps them.
-bool write_text_file(HANDLE file, HWND edit)
-{
-    std::string text = edit_text(edit);
-    DWORD written = 0;
-    return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
 }
 
 void load_text_into_edit(HWND edit, const std::string& bytes)
@@ -132,23 +124,32 @@ void confirm_text_item(HWND dialog)
         return;
     }
     char path[PATH_BUFFER_SIZE] = {};
-    HANDLE file = INVALID_HANDLE_VALUE;
     if (editing_text_item == 1) {
         std::snprintf(path, sizeof path, "%s", text_fields.item_data);
-        file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     } else {
-        file = create_new_text_file(path, sizeof path);
+        // A new name is taken first, so that no other item's text file is ever replaced.
+        HANDLE reserved = create_new_text_file(path, sizeof path);
+        if (reserved == INVALID_HANDLE_VALUE || std::strlen(path) > ITEM_DATA_LIMIT) {
+            if (reserved != INVALID_HANDLE_VALUE) {
+                CloseHandle(reserved);
+                DeleteFileA(path);
+            }
+            show_error_message("Cannot create a file to save. Please check you are logged in as an administrator.");
+            return;
+        }
+        CloseHandle(reserved);
     }
-    if (file == INVALID_HANDLE_VALUE || std::strlen(path) > ITEM_DATA_LIMIT) {
-        if (file != INVALID_HANDLE_VALUE) {
-            CloseHandle(file);
+    // The edit box's lines are already joined by CR LF, as the file keeps them. The old text
+    // is replaced only once the new one is wholly written.
+    std::string text = edit_text(GetDlgItem(dialog, IDC_TEXT));
+    if (!write_record_file(path, text.data(), text.size())) {
+        DWORD error = GetLastError();
+        if (editing_text_item != 1) {
             DeleteFileA(path);
         }
-        show_error_message("Cannot create a file to save. Please check you are logged in as an administrator.");
+        show_failure_message("Vantrel could not save the text", error);
         return;
     }
-    write_text_file(file, GetDlgItem(dialog, IDC_TEXT));
-    CloseHandle(file);
     std::memcpy(text_fields.display_name, name, sizeof name);
     std::memset(text_fields.item_data, 0, sizeof text_fields.item_data);
     std::memcpy(text_fields.item_data, path, std::strlen(path));

@@ -15,6 +15,7 @@
 #include "text_codec.h"
 #include "launcher_fixture.h"
 #include "panel_commands.h"
+#include "small_fs.h"
 
 namespace {
 
@@ -501,6 +502,61 @@ TEST_F(Commands, TextItemNeedsANameAndCancelCreatesNoFile)
     EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "a file was created: " << found.cFileName;
     if (search != INVALID_HANDLE_VALUE) {
         FindClose(search);
+    }
+}
+
+TEST_F(Commands, ATextEditThatCannotBeWrittenKeepsTheOldTextAndTheDialogOpen)
+{
+    struct Case {
+        const char* what;
+        std::string folder; // the Text folder of the case
+        void (*prepare)(const std::string& file, const std::string& folder);
+    };
+    std::string small = small_fs_folder();
+    const Case cases[] = {
+        {"a read-only text file", folder + "\\Text",
+         [](const std::string& file, const std::string&) { SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY); }},
+        // No room left for the new text (needs a small file system, mounted only by root).
+        {"a full disk", small, [](const std::string&, const std::string& full) { fill_up(full + "\\filler"); }},
+    };
+    PanelSet set = empty_set();
+    for (int i = 0; i < 2; ++i) {
+        put_item(set, i + 1, "@TNote@1" + cases[i].folder + "\\2007030310040507.txt");
+    }
+    start(set);
+    std::string own_text_folder = text_folder;
+    for (int i = 0; i < 2; ++i) {
+        const Case& c = cases[i];
+        if (c.folder.empty()) {
+            std::printf("skipped: %s (no small file system was mounted for this run)\n", c.what);
+            continue;
+        }
+        std::string file = c.folder + "\\2007030310040507.txt";
+        write_bytes(file, "old text", 8);
+        c.prepare(file, c.folder);
+        std::strcpy(text_folder, c.folder.c_str());
+        DialogAnswerer::error_texts().clear();
+        std::string longer(16 * 1024, 'n');
+        answerer.expect("Text Clipboard", [&](HWND dialog) {
+            SetDlgItemTextA(dialog, IDC_TEXT, longer.c_str());
+            DialogAnswerer::press(dialog, IDOK);
+        });
+        answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+        answerer.expect("Text Clipboard", DialogAnswerer::press_button(IDCANCEL));
+        command(i + 1, ID_PROPERTIES);
+        DeleteFileA((c.folder + "\\filler").c_str());
+        std::strcpy(text_folder, own_text_folder.c_str());
+
+        std::string kept = read_text(file);
+        EXPECT_TRUE(kept == "old text") << c.what << ": " << kept.size() << " bytes: " << kept.substr(0, 20);
+        EXPECT_FALSE(file_exists(file + ".tmp")) << c.what;
+        ASSERT_EQ(DialogAnswerer::error_texts().size(), 1u) << c.what;
+        const std::string why = "Vantrel could not save the text: ";
+        const std::string& shown = DialogAnswerer::error_texts()[0];
+        EXPECT_EQ(shown.rfind(why, 0), 0u) << c.what << ": " << shown;
+        EXPECT_GT(shown.size(), why.size() + 5) << c.what << ": the system's reason follows";
+        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(file.c_str());
     }
 }
 
