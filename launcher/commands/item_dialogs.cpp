@@ -69,6 +69,22 @@ void read_field(HWND dialog, int id, char* out, int size)
     GetDlgItemTextA(dialog, id, out, size);
 }
 
+// Reads the display name of either dialog; false, with the reason shown, when it cannot be
+// stored.
+bool read_display_name(HWND dialog, char (&name)[DISPLAY_NAME_SIZE])
+{
+    read_field(dialog, IDC_DISPLAY_NAME, name, ITEM_NAME_LIMIT + 1);
+    if (name[0] == '\0') {
+        show_error_message("Please enter the display name.");
+        return false;
+    }
+    if (!display_name_allowed(name)) {
+        show_error_message("The display name cannot contain \"@1\".");
+        return false;
+    }
+    return true;
+}
+
 void open_emailer(HWND dialog, LPARAM mode)
 {
     SendDlgItemMessageA(dialog, IDC_DISPLAY_NAME, EM_LIMITTEXT, ITEM_NAME_LIMIT, 0);
@@ -83,9 +99,7 @@ void confirm_emailer(HWND dialog)
 {
     char name[DISPLAY_NAME_SIZE];
     char addresses[ITEM_DATA_SIZE];
-    read_field(dialog, IDC_DISPLAY_NAME, name, ITEM_NAME_LIMIT + 1);
-    if (name[0] == '\0') {
-        show_error_message("Please enter the display name.");
+    if (!read_display_name(dialog, name)) {
         return;
     }
     read_field(dialog, IDC_EMAIL_ADDRESS, addresses, ITEM_DATA_LIMIT);
@@ -118,9 +132,7 @@ void open_text_item(HWND dialog, LPARAM mode)
 void confirm_text_item(HWND dialog)
 {
     char name[DISPLAY_NAME_SIZE];
-    read_field(dialog, IDC_DISPLAY_NAME, name, ITEM_NAME_LIMIT + 1);
-    if (name[0] == '\0') {
-        show_error_message("Please enter the display name.");
+    if (!read_display_name(dialog, name)) {
         return;
     }
     char path[PATH_BUFFER_SIZE] = {};

@@ -447,6 +447,28 @@ TEST_F(Commands, EmailerIsAddedThroughItsDialogWithinItsLimits)
     EXPECT_STREQ(saved_set().item_text[2], expected.c_str());
 }
 
+TEST_F(Commands, ADisplayNameHoldingTheSeparatorIsRefusedInBothDialogs)
+{
+    start(empty_set());
+    for (const char* caption : {"Emailer", "Text Clipboard"}) {
+        answerer.expect(caption, [](HWND dialog) {
+            DialogAnswerer::type(dialog, IDC_DISPLAY_NAME, "Team@1st");
+            if (GetDlgItem(dialog, IDC_EMAIL_ADDRESS) != nullptr) {
+                DialogAnswerer::type(dialog, IDC_EMAIL_ADDRESS, "a@b");
+            }
+            DialogAnswerer::press(dialog, IDOK);
+        });
+        answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+        answerer.expect(caption, DialogAnswerer::press_button(IDCANCEL));
+    }
+    command(1, ID_ADD_EMAILER);
+    command(2, ID_ADD_TEXT_CLIPBOARD);
+    EXPECT_EQ(DialogAnswerer::error_texts(),
+              std::vector<std::string>(2, "The display name cannot contain \"@1\"."));
+    EXPECT_EQ(panel_sets[0].occupied[0], 0);
+    EXPECT_EQ(panel_sets[0].occupied[1], 0);
+}
+
 TEST_F(Commands, TextItemKeepsItsLinesWholeInTheFileAndBack)
 {
     start(empty_set());
