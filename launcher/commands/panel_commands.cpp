@@ -49,7 +49,7 @@ INT_PTR CALLBACK overwrite_exchange_proc(HWND dialog, UINT message, WPARAM wpara
 
 bool occupied(int panel)
 {
-    return current_set->occupied[panel - 1] == 1;
+    return is_occupied(*current_set, panel);
 }
 
 void delete_text_file_of(int panel)
