@@ -63,6 +63,8 @@ void start_text_clipboard(const char* item)
         show_error_message("The internal text file contains text to be copied does not found.");
     } else if (result == COPY_NO_EDIT_BOX) {
         show_error_message("An internal error occurs while copying text to the clipboard.");
+    } else if (text_file_refusal(result) != nullptr) {
+        show_error_message(text_file_refusal(result));
     }
     hide_launcher_window(main_window);
 }

@@ -618,6 +618,51 @@ TEST_F(Commands, TextItemsNamingFilesOutsideTheTextFolderNeverHaveThemWrittenOrD
     EXPECT_EQ(read_text(document), "precious");
 }
 
+TEST_F(Commands, ATextFileTooLargeOrNoPlainFileIsRefusedInWordsNeverReadWhole)
+{
+    std::string large = folder + "\\Text\\2007030310040507.txt";
+    std::string text(TEXT_SIZE_LIMIT + 1, 't');
+    write_bytes(large, text.data(), text.size());
+    // A named pipe that the test run makes beside the folder of the test programs.
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, sizeof program);
+    std::string fifo = std::string(program).substr(0, std::string(program).rfind('\\')) + "\\..\\test-fifo";
+    struct Case {
+        std::string path;
+        int copy_result;
+        const char* message;
+    };
+    const char* too_large = "The text file is too large: a text holds at most 262144 bytes.";
+    const char* no_file = "The text file is not an ordinary file, so Vantrel does not read it.";
+    std::vector<Case> cases = {
+        {large, COPY_TOO_LARGE, too_large},
+        {folder + "\\Text\\NUL", COPY_NOT_A_FILE, no_file},
+        {folder + "\\Text\\con.txt", COPY_NOT_A_FILE, no_file},
+        {folder + "\\Text", COPY_NOT_A_FILE, no_file},
+    };
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(fifo.c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+        cases.push_back({fifo, COPY_NOT_A_FILE, no_file});
+    } else {
+        ADD_FAILURE() << "the test run made no named pipe at " << fifo;
+    }
+    for (const Case& c : cases) {
+        EXPECT_EQ(copy_text_file_to_clipboard(c.path.c_str()), c.copy_result) << c.path;
+    }
+    // Editing the large text would cut it: the dialog does not open.
+    PanelSet set = empty_set();
+    put_item(set, 1, "@TLarge@1" + large);
+    start(set);
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    command(1, ID_PROPERTIES);
+    EXPECT_EQ(DialogAnswerer::answered(), std::vector<std::string>{"Error Message"});
+    EXPECT_EQ(DialogAnswerer::error_texts(), std::vector<std::string>{too_large});
+    EXPECT_EQ(read_bytes(large).size(), text.size());
+    DeleteFileA(large.c_str());
+}
+
 TEST_F(Commands, ATextFileNameAlreadyTakenStepsToTheNextMillisecond)
 {
     start(empty_set());
