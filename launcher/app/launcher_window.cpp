@@ -9,6 +9,7 @@
 #include "display_class.h"
 #include "drop.h"
 #include "error_dialog.h"
+#include "flag.h"
 #include "launch_pipeline.h"
 #include "options.h"
 #include "panel_commands.h"
@@ -97,16 +98,16 @@ void show_launcher_window(HWND window)
     // Panels, links and options live on in memory when the data folder is removed; they
     // are written back before the user can change anything.
     restore_removed_data_folder();
-    if (options.activate_at_mouse == 1) {
+    if (flag_on(options.activate_at_mouse)) {
         place_at_pointer(window);
-    } else if (options.remember_location == 1) {
+    } else if (flag_on(options.remember_location)) {
         restore_window_location(window);
     }
     RECT rect = {};
     GetWindowRect(window, &rect);
     SetWindowPos(window, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_SHOWWINDOW);
-    if (options.skip_restore_minimize == 0) {
+    if (!flag_on(options.skip_restore_minimize)) {
         ShowWindow(window, SW_RESTORE);
     }
     window_shown = 1;
@@ -122,7 +123,7 @@ void hide_launcher_window(HWND window)
     clear_panel_highlight(window);
     // Only a shown window has a position worth keeping: a repeated hide within a launch
     // chain would otherwise store where the minimised window stands.
-    if (options.remember_location == 1 && window_shown == 1) {
+    if (flag_on(options.remember_location) && window_shown == 1) {
         int32_t old_x = options.window_x;
         int32_t old_y = options.window_y;
         store_window_location(window);
@@ -132,7 +133,7 @@ void hide_launcher_window(HWND window)
             save_options();
         }
     }
-    if (options.skip_restore_minimize == 0) {
+    if (!flag_on(options.skip_restore_minimize)) {
         ShowWindow(window, SW_MINIMIZE);
     }
     ShowWindow(window, SW_HIDE);
@@ -147,7 +148,7 @@ void request_activation()
     display_class = classify_display();
     bool shift_down = (GetAsyncKeyState(VK_LSHIFT) & 0x8000) != 0 || (GetAsyncKeyState(VK_RSHIFT) & 0x8000) != 0;
     set_shift_from_activation(shift_down);
-    if (options.delayed_launching == 1) {
+    if (flag_on(options.delayed_launching)) {
         activation_pending = 1;
         // The options dialog offers 500 and 1000 ms; a damaged options file must not keep
         // the window away for days.
@@ -203,7 +204,7 @@ static void on_init_dialog(HWND window)
     SetTimer(window, TIMER_STARTUP, STARTUP_PERIOD_MS, nullptr);
     shift_active = 0;
     shift_release_pending = 0;
-    if (options.remember_location == 1) {
+    if (flag_on(options.remember_location)) {
         restore_window_location(window);
     }
 }

@@ -7,6 +7,8 @@
 
 #include "error_dialog.h"
 #include "file_names.h"
+#include "flag.h"
+#include "item_dialogs.h"
 #include "launcher_window.h"
 #include "options.h"
 #include "panel_set.h"
@@ -86,18 +88,14 @@ int register_dropped_file(char* path, POINT point)
         return 0;
     }
     const char* item = current_set->item_text[panel - 1];
-    if (current_set->occupied[panel - 1] == 1) {
+    if (is_occupied(*current_set, panel)) {
         if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_REGISTRATION), main_window,
                             registration_proc, 0) != 1) {
             return 0;
         }
-        if (is_text_item(item)) {
-            char text_file[ITEM_DATA_SIZE] = {};
-            get_item_data(item, text_file);
-            DeleteFileA(text_file);
-        }
+        delete_own_text_file(item);
     }
-    if (is_movable_shortcut(path) && options.remove_original_shortcuts == 1) {
+    if (is_movable_shortcut(path) && flag_on(options.remove_original_shortcuts)) {
         move_into_shortcuts_folder(path);
     }
     current_set->occupied[panel - 1] = 1;

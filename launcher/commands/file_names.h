@@ -12,5 +12,6 @@ int extract_file_name(const char* path, char* out, size_t out_size);
 bool is_movable_shortcut(const char* path);
 
 // The name of the n-th copy of a file when the name is taken: "Editor.lnk", 2 gives
-// "Editor (2).lnk". Returns 0 when it does not fit out_size.
+// "Editor (2).lnk"; the number goes before the last dot of the name itself, or at the end
+// when the name has none. Returns 0 when it does not fit out_size.
 int numbered_file_name(const char* name, int number, char* out, size_t out_size);

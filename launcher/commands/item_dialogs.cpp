@@ -12,8 +12,10 @@
 #include "panel_set.h"
 #include "panel_view.h"
 #include "paths.h"
+#include "record_file.h"
 #include "resource.h"
 #include "text_codec.h"
+#include "text_file_place.h"
 
 ItemEditFields emailer_fields;
 ItemEditFields text_fields;
@@ -21,22 +23,68 @@ int editing_text_item;
 
 namespace {
 
+// The text of the item being edited, read before its dialog opens.
+std::string edited_text;
+
 enum DialogMode { MODE_ADD = 0, MODE_EDIT = 1 };
 
-// Reads a whole file; false when it cannot be opened.
-bool read_whole_file(const char* path, std::string& bytes)
+// Reads a text file of at most TEXT_SIZE_LIMIT bytes. Device names are refused before
+// anything is opened, and only a file on a disk is read, so a reader never waits on a
+// device or a pipe.
+CopyResult read_text_file(const char* path, std::string& bytes)
 {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
+    const char* name = path;
+    for (const char* c = path; *c != '\0'; ++c) {
+        if (*c == '\\' || *c == '/') {
+            name = c + 1;
+        }
     }
-    char block[4096];
-    DWORD read = 0;
-    while (ReadFile(file, block, sizeof block, &read, nullptr) && read > 0) {
-        bytes.append(block, read);
+    if (is_device_name(name)) {
+        return COPY_NOT_A_FILE;
+    }
+    // Wine answers a pipe in the file system with an invalid parameter, not with its
+    // attributes: only a file that is not there counts as missing here.
+    DWORD attributes = GetFileAttributesA(path);
+    DWORD error = GetLastError();
+    if (attributes == INVALID_FILE_ATTRIBUTES && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
+        return COPY_FILE_MISSING;
+    }
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return COPY_NOT_A_FILE;
+    }
+    // Opened for overlapped reading first, which never waits for a pipe's other end.
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_OVERLAPPED, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return COPY_FILE_MISSING;
+    }
+    LARGE_INTEGER size = {};
+    CopyResult result = COPY_DONE;
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size)) {
+        result = COPY_NOT_A_FILE;
+    } else if (size.QuadPart > static_cast<LONGLONG>(TEXT_SIZE_LIMIT)) {
+        result = COPY_TOO_LARGE;
     }
     CloseHandle(file);
-    return true;
+    if (result != COPY_DONE) {
+        return result;
+    }
+    // Read plainly now that it is known to be an ordinary file; one byte more than the limit
+    // tells a file that grew in between.
+    file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return COPY_FILE_MISSING;
+    }
+    bytes.assign(TEXT_SIZE_LIMIT + 1, '\0');
+    size_t total = 0;
+    DWORD read = 0;
+    while (total < bytes.size() &&
+           ReadFile(file, &bytes[total], static_cast<DWORD>(bytes.size() - total), &read, nullptr) && read > 0) {
+        total += read;
+    }
+    CloseHandle(file);
+    bytes.resize(total);
+    return total > TEXT_SIZE_LIMIT ? COPY_TOO_LARGE : COPY_DONE;
 }
 
 std::string edit_text(HWND edit)
@@ -46,15 +94,6 @@ std::string edit_text(HWND edit)
     GetWindowTextA(edit, &text[0], length + 1);
     text.resize(std::strlen(text.c_str()));
     return text;
-}
-
-// Writes the edit box's text whole: its lines are already joined by CR LF, as the file
-// keeps them.
-bool write_text_file(HANDLE file, HWND edit)
-{
-    std::string text = edit_text(edit);
-    DWORD written = 0;
-    return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
 }
 
 void load_text_into_edit(HWND edit, const std::string& bytes)
@@ -76,6 +115,22 @@ void read_field(HWND dialog, int id, char* out, int size)
     GetDlgItemTextA(dialog, id, out, size);
 }
 
+// Reads the display name of either dialog; false, with the reason shown, when it cannot be
+// stored.
+bool read_display_name(HWND dialog, char (&name)[DISPLAY_NAME_SIZE])
+{
+    read_field(dialog, IDC_DISPLAY_NAME, name, ITEM_NAME_LIMIT + 1);
+    if (name[0] == '\0') {
+        show_error_message("Please enter the display name.");
+        return false;
+    }
+    if (!display_name_allowed(name)) {
+        show_error_message("The display name cannot contain \"@1\".");
+        return false;
+    }
+    return true;
+}
+
 void open_emailer(HWND dialog, LPARAM mode)
 {
     SendDlgItemMessageA(dialog, IDC_DISPLAY_NAME, EM_LIMITTEXT, ITEM_NAME_LIMIT, 0);
@@ -90,9 +145,7 @@ void confirm_emailer(HWND dialog)
 {
     char name[DISPLAY_NAME_SIZE];
     char addresses[ITEM_DATA_SIZE];
-    read_field(dialog, IDC_DISPLAY_NAME, name, ITEM_NAME_LIMIT + 1);
-    if (name[0] == '\0') {
-        show_error_message("Please enter the display name.");
+    if (!read_display_name(dialog, name)) {
         return;
     }
     read_field(dialog, IDC_EMAIL_ADDRESS, addresses, ITEM_DATA_LIMIT);
@@ -109,14 +162,12 @@ void open_text_item(HWND dialog, LPARAM mode)
 {
     SendDlgItemMessageA(dialog, IDC_DISPLAY_NAME, EM_LIMITTEXT, ITEM_NAME_LIMIT, 0);
     HWND text = GetDlgItem(dialog, IDC_TEXT);
-    SendMessageA(text, EM_LIMITTEXT, 0, 0);
+    SendMessageA(text, EM_LIMITTEXT, TEXT_SIZE_LIMIT, 0);
     if (mode == MODE_EDIT && text != nullptr) {
         editing_text_item = 1;
         SetDlgItemTextA(dialog, IDC_DISPLAY_NAME, text_fields.display_name);
-        std::string bytes;
-        if (read_whole_file(text_fields.item_data, bytes)) {
-            load_text_into_edit(text, bytes);
-        }
+        // The caller has read the file before opening the dialog.
+        load_text_into_edit(text, edited_text);
     } else {
         editing_text_item = 0;
     }
@@ -125,29 +176,36 @@ void open_text_item(HWND dialog, LPARAM mode)
 void confirm_text_item(HWND dialog)
 {
     char name[DISPLAY_NAME_SIZE];
-    read_field(dialog, IDC_DISPLAY_NAME, name, ITEM_NAME_LIMIT + 1);
-    if (name[0] == '\0') {
-        show_error_message("Please enter the display name.");
+    if (!read_display_name(dialog, name)) {
         return;
     }
     char path[PATH_BUFFER_SIZE] = {};
-    HANDLE file = INVALID_HANDLE_VALUE;
     if (editing_text_item == 1) {
         std::snprintf(path, sizeof path, "%s", text_fields.item_data);
-        file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     } else {
-        file = create_new_text_file(path, sizeof path);
+        // A new name is taken first, so that no other item's text file is ever replaced.
+        HANDLE reserved = create_new_text_file(path, sizeof path);
+        if (reserved == INVALID_HANDLE_VALUE || std::strlen(path) > ITEM_DATA_LIMIT) {
+            if (reserved != INVALID_HANDLE_VALUE) {
+                CloseHandle(reserved);
+                DeleteFileA(path);
+            }
+            show_error_message("Cannot create a file to save. Please check you are logged in as an administrator.");
+            return;
+        }
+        CloseHandle(reserved);
     }
-    if (file == INVALID_HANDLE_VALUE || std::strlen(path) > ITEM_DATA_LIMIT) {
-        if (file != INVALID_HANDLE_VALUE) {
-            CloseHandle(file);
+    // The edit box's lines are already joined by CR LF, as the file keeps them. The old text
+    // is replaced only once the new one is wholly written.
+    std::string text = edit_text(GetDlgItem(dialog, IDC_TEXT));
+    if (!write_record_file(path, text.data(), text.size())) {
+        DWORD error = GetLastError();
+        if (editing_text_item != 1) {
             DeleteFileA(path);
         }
-        show_error_message("Cannot create a file to save. Please check you are logged in as an administrator.");
+        show_failure_message("Vantrel could not save the text", error);
         return;
     }
-    write_text_file(file, GetDlgItem(dialog, IDC_TEXT));
-    CloseHandle(file);
     std::memcpy(text_fields.display_name, name, sizeof name);
     std::memset(text_fields.item_data, 0, sizeof text_fields.item_data);
     std::memcpy(text_fields.item_data, path, std::strlen(path));
@@ -188,11 +246,12 @@ INT_PTR CALLBACK text_copier_proc(HWND dialog, UINT message, WPARAM wparam, LPAR
             return TRUE;
         }
         std::string bytes;
-        if (!read_whole_file(reinterpret_cast<const char*>(lparam), bytes)) {
-            EndDialog(dialog, COPY_FILE_MISSING);
+        CopyResult read = read_text_file(reinterpret_cast<const char*>(lparam), bytes);
+        if (read != COPY_DONE) {
+            EndDialog(dialog, read);
             return TRUE;
         }
-        SendMessageA(edit, EM_LIMITTEXT, 0, 0);
+        SendMessageA(edit, EM_LIMITTEXT, TEXT_SIZE_LIMIT, 0);
         load_text_into_edit(edit, bytes);
         SendMessageA(edit, EM_SETSEL, 0, -1);
         SendMessageA(edit, WM_COPY, 0, 0);
@@ -284,9 +343,44 @@ void edit_emailer()
 
 void edit_text_clipboard()
 {
+    char own[ITEM_DATA_SIZE] = {};
+    if (!own_text_file_of(current_set->item_text[selected_panel - 1], text_folder, own)) {
+        show_error_message("The text of this item is kept outside Vantrel's Text folder, so Vantrel does not change it.");
+        return;
+    }
+    // A text that cannot be read whole is not offered for editing: confirming the dialog
+    // would replace it with what was shown.
+    edited_text.clear();
+    const char* refusal = text_file_refusal(read_text_file(own, edited_text));
+    if (refusal != nullptr) {
+        show_error_message(refusal);
+        return;
+    }
     fill_fields_from_panel(text_fields);
     if (run_dialog(IDD_TEXT_CLIPBOARD, item_dialog_proc<open_text_item, confirm_text_item>, MODE_EDIT) == 1) {
         store_item("@T%s@1%s", text_fields);
+    }
+}
+
+static_assert(TEXT_SIZE_LIMIT == 262144, "the message below names the limit");
+
+const char* text_file_refusal(int copy_result)
+{
+    switch (copy_result) {
+    case COPY_TOO_LARGE:
+        return "The text file is too large: a text holds at most 262144 bytes.";
+    case COPY_NOT_A_FILE:
+        return "The text file is not an ordinary file, so Vantrel does not read it.";
+    default:
+        return nullptr;
+    }
+}
+
+void delete_own_text_file(const char* item)
+{
+    char path[ITEM_DATA_SIZE] = {};
+    if (own_text_file_of(item, text_folder, path)) {
+        DeleteFileA(path);
     }
 }
 

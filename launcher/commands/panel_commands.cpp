@@ -49,17 +49,12 @@ INT_PTR CALLBACK overwrite_exchange_proc(HWND dialog, UINT message, WPARAM wpara
 
 bool occupied(int panel)
 {
-    return current_set->occupied[panel - 1] == 1;
+    return is_occupied(*current_set, panel);
 }
 
 void delete_text_file_of(int panel)
 {
-    const char* item = current_set->item_text[panel - 1];
-    if (is_text_item(item)) {
-        char path[ITEM_DATA_SIZE] = {};
-        get_item_data(item, path);
-        DeleteFileA(path);
-    }
+    delete_own_text_file(current_set->item_text[panel - 1]);
 }
 
 void start_command_guard(HWND window)

@@ -9,6 +9,7 @@
 #include "chord_hook.h"
 #include "connections.h"
 #include "error_dialog.h"
+#include "flag.h"
 #include "item_dialogs.h"
 #include "launch_chain.h"
 #include "launcher_window.h"
@@ -62,13 +63,15 @@ void start_text_clipboard(const char* item)
         show_error_message("The internal text file contains text to be copied does not found.");
     } else if (result == COPY_NO_EDIT_BOX) {
         show_error_message("An internal error occurs while copying text to the clipboard.");
+    } else if (text_file_refusal(result) != nullptr) {
+        show_error_message(text_file_refusal(result));
     }
     hide_launcher_window(main_window);
 }
 
 void start_path(int n, const char* item, const char* folder)
 {
-    if (is_internet_shortcut(item) && options.open_in_new_browser == 1 && open_in_browser_window(n - 1) == 1) {
+    if (is_internet_shortcut(item) && flag_on(options.open_in_new_browser) && open_in_browser_window(n - 1) == 1) {
         hide_launcher_window(main_window);
         return;
     }
@@ -92,7 +95,7 @@ void launch_panel(int n)
     // Walks the chain one panel after the other; each panel at most once, so loops end.
     while (n != 0 && !was_launched(n)) {
         const char* item = current_set->item_text[n - 1];
-        if (item[0] == '\0') {
+        if (!is_occupied(*current_set, n) || item[0] == '\0') {
             return;
         }
         char folder[WORKING_FOLDER_SIZE] = {};
@@ -118,7 +121,7 @@ void on_left_button_up(HWND, int x, int y)
         return;
     }
     int n = hit_test_panel(x, y);
-    if (n == 0 || current_set->occupied[n - 1] == 0 || launch_allowed == 0) {
+    if (!is_occupied(*current_set, n) || launch_allowed == 0) {
         return;
     }
     selected_panel = n;

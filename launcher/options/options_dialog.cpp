@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "flag.h"
 #include "launcher_window.h"
 #include "paths.h"
 #include "resource.h"
@@ -81,7 +82,7 @@ void update_sound_controls(HWND dialog)
 void init_options_dialog(HWND dialog)
 {
     for (const FlagBox& box : flag_boxes) {
-        CheckDlgButton(dialog, box.id, options.*box.field == 1 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(dialog, box.id, flag_on(options.*box.field) ? BST_CHECKED : BST_UNCHECKED);
     }
     HWND themes = GetDlgItem(dialog, IDC_THEME_LIST);
     SendMessageA(themes, CB_RESETCONTENT, 0, 0);
@@ -92,9 +93,9 @@ void init_options_dialog(HWND dialog)
     if (theme != nullptr) {
         SendMessageA(themes, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(theme));
     }
-    CheckDlgButton(dialog, IDC_USE_SOUND, options.use_sound == 1 ? BST_CHECKED : BST_UNCHECKED);
-    enable(dialog, IDC_THEME_LIST, options.use_sound == 1);
-    enable(dialog, IDC_SELECT_FILES, options.use_sound == 1 && options.sound_theme == SOUND_THEME_CUSTOM);
+    CheckDlgButton(dialog, IDC_USE_SOUND, flag_on(options.use_sound) ? BST_CHECKED : BST_UNCHECKED);
+    enable(dialog, IDC_THEME_LIST, flag_on(options.use_sound));
+    enable(dialog, IDC_SELECT_FILES, flag_on(options.use_sound) && options.sound_theme == SOUND_THEME_CUSTOM);
 
     HWND delays = GetDlgItem(dialog, IDC_DELAY_LIST);
     SendMessageA(delays, CB_RESETCONTENT, 0, 0);
@@ -106,7 +107,7 @@ void init_options_dialog(HWND dialog)
     char delay[16] = {};
     std::snprintf(delay, sizeof delay, "%u", options.launch_delay_ms);
     SendMessageA(delays, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(delay));
-    CheckDlgButton(dialog, IDC_DELAYED_LAUNCHING, options.delayed_launching == 1 ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_DELAYED_LAUNCHING, flag_on(options.delayed_launching) ? BST_CHECKED : BST_UNCHECKED);
     update_delay_controls(dialog);
 }
 
@@ -247,7 +248,7 @@ void open_options_dialog()
     save_options();
     resolve_sound_files();
     // Skipping was off, so the hidden window was minimised before hiding: undo that once.
-    if (old_skip == 0 && options.skip_restore_minimize == 1 && window_shown == 0) {
+    if (!flag_on(old_skip) && flag_on(options.skip_restore_minimize) && window_shown == 0) {
         ShowWindow(main_window, SW_RESTORE);
         ShowWindow(main_window, SW_HIDE);
     }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "flag.h"
 #include "options.h"
 #include "paths.h"
 #include "text_buffer.h"
@@ -34,7 +35,7 @@ void set_install_path(char* field, const char* name)
 
 void resolve_sound_files()
 {
-    if (options.use_sound == 0) {
+    if (!flag_on(options.use_sound)) {
         return;
     }
     if (options.sound_theme == SOUND_THEME_CUSTOM) {

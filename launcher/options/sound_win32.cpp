@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include "flag.h"
 #include "options.h"
 #include "sound.h"
 #include "sound_player.h"
@@ -10,7 +11,7 @@ SoundPlayer sound_player = PlaySoundA;
 
 void play_sound_effect(int event)
 {
-    if (options.use_sound == 0) {
+    if (!flag_on(options.use_sound)) {
         return;
     }
     const char* path = sound_file_for_event(event);

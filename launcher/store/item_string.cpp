@@ -45,3 +45,8 @@ void get_item_data(const char* item, char* out)
     }
     std::strncpy(out, separator + 2, ITEM_DATA_LIMIT);
 }
+
+bool display_name_allowed(const char* name)
+{
+    return std::strstr(name, "@1") == nullptr;
+}

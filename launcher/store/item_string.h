@@ -24,3 +24,7 @@ void get_item_name(const char* item, char* out);
 // Copies what follows the first "@1", at most ITEM_DATA_LIMIT characters, into out (zero-
 // filled by the caller, at least ITEM_DATA_SIZE bytes); untouched when there is none.
 void get_item_data(const char* item, char* out);
+
+// Whether a display name typed by the user reads back whole from the item string built
+// with it: the first "@1" of the string must be the one after the name.
+bool display_name_allowed(const char* name);

@@ -1,5 +1,6 @@
 #include "panel_set.h"
 
+#include "flag.h"
 #include "paths.h"
 #include "record_file.h"
 #include "selection.h"
@@ -7,6 +8,11 @@
 PanelSet panel_sets[PANEL_SET_COUNT];
 PanelSet* current_set = &panel_sets[0];
 int32_t panel_file_missing;
+
+bool is_occupied(const PanelSet& set, int panel)
+{
+    return panel >= 1 && panel <= PANELS_PER_SET && flag_on(set.occupied[panel - 1]);
+}
 
 const char* panel_set_path(int index)
 {

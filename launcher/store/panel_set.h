@@ -34,6 +34,11 @@ extern PanelSet panel_sets[PANEL_SET_COUNT];
 extern PanelSet* current_set;
 extern int32_t panel_file_missing;
 
+// Whether panel n (1..8) of the set holds an item: its flag is 1. Every part of the program
+// asks this one question, so a damaged flag means the same to the view, the menus, the
+// commands and the launch.
+bool is_occupied(const PanelSet& set, int panel);
+
 // The file path of each set, in panel_sets order.
 const char* panel_set_path(int index);
 

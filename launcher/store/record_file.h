@@ -12,5 +12,6 @@ int read_record_file(const char* path, void* record, size_t size);
 // Writes the record as the whole new content of the file. The previous file is replaced
 // in one step only after the new content is safely on disk, so a failure or a crash at any
 // moment leaves either the old file or the new one, never a cut one. Returns 1 on success;
-// on failure the old file is unchanged and no temporary file is left behind.
+// on failure the old file is unchanged, no temporary file is left behind and the system's
+// last error (errno natively) tells why.
 int write_record_file(const char* path, const void* record, size_t size);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 #include "record_file.h"
@@ -23,6 +24,8 @@ int write_record_file(const char* path, const void* record, size_t size)
     if (ok && std::rename(temporary, path) == 0) {
         return 1;
     }
+    int error = errno;
     unlink(temporary);
+    errno = error;
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "hit_test.h"
 
+#include "flag.h"
+
 namespace {
 
 struct Band {
@@ -55,7 +57,7 @@ bool is_centre_cell(int x, int y, int display_class)
 Direction wheel_direction(int wheel_delta, int reverse_scroll)
 {
     bool forward = wheel_delta < 0;
-    if (reverse_scroll != 0) {
+    if (flag_on(reverse_scroll)) {
         forward = !forward;
     }
     return forward ? Direction::forward : Direction::backward;

@@ -11,5 +11,5 @@ int panel_at(int x, int y, int display_class);
 bool is_centre_cell(int x, int y, int display_class);
 
 // The section step one wheel message asks for: towards the user (negative) steps forward,
-// anything else backward; reverse_scroll other than 0 swaps the two.
+// anything else backward; reverse_scroll on (1) swaps the two.
 Direction wheel_direction(int wheel_delta, int reverse_scroll);

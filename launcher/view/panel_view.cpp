@@ -62,6 +62,12 @@ ItemLook look_of(const char* item)
     return look;
 }
 
+// A panel that does not hold an item shows nothing, whatever its slot still contains.
+ItemLook look_of_panel(int index)
+{
+    return look_of(is_occupied(*current_set, index + 1) ? current_set->item_text[index] : "");
+}
+
 void set_panel_icon(int index, HICON icon, bool owned)
 {
     SendMessageA(panels[index].icon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
@@ -128,7 +134,7 @@ static void refresh_all_panels()
     ItemLook looks[PANEL_COUNT];
     bool connections_changed = false;
     for (int i = 0; i < PANEL_COUNT; ++i) {
-        looks[i] = look_of(current_set->item_text[i]);
+        looks[i] = look_of_panel(i);
         if (looks[i].name[0] == '\0') {
             connections_changed |= empty_unresolvable_panel(i);
             if (looks[i].icon_owned) {
@@ -153,7 +159,7 @@ static void refresh_all_panels()
 static void refresh_one_panel(int index)
 {
     write_shift_label();
-    ItemLook look = look_of(current_set->item_text[index]);
+    ItemLook look = look_of_panel(index);
     SetWindowTextA(panels[index].name, look.name);
     if (look.icon != nullptr) {
         set_panel_icon(index, look.icon, look.icon_owned);

@@ -15,6 +15,7 @@
 #include "text_codec.h"
 #include "launcher_fixture.h"
 #include "panel_commands.h"
+#include "small_fs.h"
 
 namespace {
 
@@ -85,6 +86,14 @@ class Commands : public LauncherFixture {
     std::string make_file(const std::string& name, const std::string& content = "x")
     {
         std::string path = files + "\\" + name;
+        write_bytes(path, content.data(), content.size());
+        return path;
+    }
+
+    // A text file where Text Clipboard items keep theirs.
+    std::string make_text_file(const std::string& name, const std::string& content)
+    {
+        std::string path = folder + "\\Text\\" + name;
         write_bytes(path, content.data(), content.size());
         return path;
     }
@@ -172,7 +181,7 @@ TEST_F(Commands, DropOnTheCentreOrAGapSavesNothing)
 
 TEST_F(Commands, DropOnAnOccupiedPanelAsksAndCancelTouchesNothing)
 {
-    std::string text_file = make_file("note.txt", "keep me");
+    std::string text_file = make_text_file("note.txt", "keep me");
     PanelSet set = empty_set();
     put_item(set, 2, "@TNote@1" + text_file);
     ConnectionTable links = {};
@@ -246,7 +255,7 @@ TEST_F(Commands, ShortcutsStayWhereTheyAreWithoutTheOption)
 
 TEST_F(Commands, EmptyDeletesATextFileButNoShortcutCopyAndKeepsOtherLinks)
 {
-    std::string text_file = make_file("t.txt", "text");
+    std::string text_file = make_text_file("t.txt", "text");
     std::string shortcut_copy = folder + "\\Shortcuts\\Kept.lnk";
     write_bytes(shortcut_copy, "lnk", 3);
     PanelSet set = empty_set();
@@ -302,8 +311,8 @@ TEST_F(Commands, MoveToAnEmptyPanelCarriesTheConnectionUnlessItWouldNameItself)
 
 TEST_F(Commands, OverwriteDeletesTheOverwrittenTextFileAndKeepsTheMovedOne)
 {
-    std::string moved_file = make_file("moved.txt", "m");
-    std::string lost_file = make_file("lost.txt", "l");
+    std::string moved_file = make_text_file("moved.txt", "m");
+    std::string lost_file = make_text_file("lost.txt", "l");
     PanelSet set = empty_set();
     put_item(set, 1, "@TMoved@1" + moved_file);
     put_item(set, 2, "@TLost@1" + lost_file);
@@ -437,6 +446,28 @@ TEST_F(Commands, EmailerIsAddedThroughItsDialogWithinItsLimits)
     EXPECT_STREQ(saved_set().item_text[2], expected.c_str());
 }
 
+TEST_F(Commands, ADisplayNameHoldingTheSeparatorIsRefusedInBothDialogs)
+{
+    start(empty_set());
+    for (const char* caption : {"Emailer", "Text Clipboard"}) {
+        answerer.expect(caption, [](HWND dialog) {
+            DialogAnswerer::type(dialog, IDC_DISPLAY_NAME, "Team@1st");
+            if (GetDlgItem(dialog, IDC_EMAIL_ADDRESS) != nullptr) {
+                DialogAnswerer::type(dialog, IDC_EMAIL_ADDRESS, "a@b");
+            }
+            DialogAnswerer::press(dialog, IDOK);
+        });
+        answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+        answerer.expect(caption, DialogAnswerer::press_button(IDCANCEL));
+    }
+    command(1, ID_ADD_EMAILER);
+    command(2, ID_ADD_TEXT_CLIPBOARD);
+    EXPECT_EQ(DialogAnswerer::error_texts(),
+              std::vector<std::string>(2, "The display name cannot contain \"@1\"."));
+    EXPECT_EQ(panel_sets[0].occupied[0], 0);
+    EXPECT_EQ(panel_sets[0].occupied[1], 0);
+}
+
 TEST_F(Commands, TextItemKeepsItsLinesWholeInTheFileAndBack)
 {
     start(empty_set());
@@ -493,6 +524,142 @@ TEST_F(Commands, TextItemNeedsANameAndCancelCreatesNoFile)
     if (search != INVALID_HANDLE_VALUE) {
         FindClose(search);
     }
+}
+
+TEST_F(Commands, ATextEditThatCannotBeWrittenKeepsTheOldTextAndTheDialogOpen)
+{
+    struct Case {
+        const char* what;
+        std::string folder; // the Text folder of the case
+        void (*prepare)(const std::string& file, const std::string& folder);
+    };
+    std::string small = small_fs_folder();
+    const Case cases[] = {
+        {"a read-only text file", folder + "\\Text",
+         [](const std::string& file, const std::string&) { SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY); }},
+        // No room left for the new text (needs a small file system, mounted only by root).
+        {"a full disk", small, [](const std::string&, const std::string& full) { fill_up(full + "\\filler"); }},
+    };
+    PanelSet set = empty_set();
+    for (int i = 0; i < 2; ++i) {
+        put_item(set, i + 1, "@TNote@1" + cases[i].folder + "\\2007030310040507.txt");
+    }
+    start(set);
+    std::string own_text_folder = text_folder;
+    for (int i = 0; i < 2; ++i) {
+        const Case& c = cases[i];
+        if (c.folder.empty()) {
+            std::printf("skipped: %s (no small file system was mounted for this run)\n", c.what);
+            continue;
+        }
+        std::string file = c.folder + "\\2007030310040507.txt";
+        write_bytes(file, "old text", 8);
+        c.prepare(file, c.folder);
+        std::strcpy(text_folder, c.folder.c_str());
+        DialogAnswerer::error_texts().clear();
+        std::string longer(16 * 1024, 'n');
+        answerer.expect("Text Clipboard", [&](HWND dialog) {
+            SetDlgItemTextA(dialog, IDC_TEXT, longer.c_str());
+            DialogAnswerer::press(dialog, IDOK);
+        });
+        answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+        answerer.expect("Text Clipboard", DialogAnswerer::press_button(IDCANCEL));
+        command(i + 1, ID_PROPERTIES);
+        DeleteFileA((c.folder + "\\filler").c_str());
+        std::strcpy(text_folder, own_text_folder.c_str());
+
+        std::string kept = read_text(file);
+        EXPECT_TRUE(kept == "old text") << c.what << ": " << kept.size() << " bytes: " << kept.substr(0, 20);
+        EXPECT_FALSE(file_exists(file + ".tmp")) << c.what;
+        ASSERT_EQ(DialogAnswerer::error_texts().size(), 1u) << c.what;
+        const std::string why = "Vantrel could not save the text: ";
+        const std::string& shown = DialogAnswerer::error_texts()[0];
+        EXPECT_EQ(shown.rfind(why, 0), 0u) << c.what << ": " << shown;
+        EXPECT_GT(shown.size(), why.size() + 5) << c.what << ": the system's reason follows";
+        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(file.c_str());
+    }
+}
+
+TEST_F(Commands, TextItemsNamingFilesOutsideTheTextFolderNeverHaveThemWrittenOrDeleted)
+{
+    std::string document = make_file("report.doc", "precious");
+    std::string climbed = make_file("climbed.txt", "also precious");
+    std::string own = folder + "\\Text\\2007030310040507.txt";
+    write_bytes(own, "own", 3);
+    PanelSet set = empty_set();
+    put_item(set, 1, "@TOutside@1" + document);
+    put_item(set, 2, "@TClimb@1" + folder + "\\Text\\..\\test-files\\climbed.txt");
+    put_item(set, 3, "@TDropped on@1" + document);
+    put_item(set, 4, "@TOwn@1" + own);
+    put_item(set, 5, "@TEdited@1" + document);
+    start(set);
+
+    command(1, ID_EMPTY);
+    command(2, ID_EMPTY);
+    answerer.expect("Program/file registration", DialogAnswerer::press_button(IDOK));
+    drop({make_file("new.txt")}, PANEL_POINTS[3]);
+    command(4, ID_EMPTY);
+    PanelSet saved = saved_set();
+    EXPECT_EQ(saved.occupied[0], 0) << "the item goes";
+    EXPECT_EQ(saved.occupied[1], 0);
+    EXPECT_EQ(read_text(document), "precious");
+    EXPECT_EQ(read_text(climbed), "also precious");
+    EXPECT_FALSE(file_exists(own)) << "an own text file is deleted with its item";
+
+    DialogAnswerer::answered().clear();
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    command(5, ID_PROPERTIES);
+    ASSERT_EQ(DialogAnswerer::error_texts().size(), 1u);
+    EXPECT_EQ(DialogAnswerer::error_texts()[0],
+              "The text of this item is kept outside Vantrel's Text folder, so Vantrel does not change it.");
+    EXPECT_EQ(DialogAnswerer::answered(), std::vector<std::string>{"Error Message"}) << "no edit dialog opens";
+    EXPECT_EQ(read_text(document), "precious");
+}
+
+TEST_F(Commands, ATextFileTooLargeOrNoPlainFileIsRefusedInWordsNeverReadWhole)
+{
+    std::string large = folder + "\\Text\\2007030310040507.txt";
+    std::string text(TEXT_SIZE_LIMIT + 1, 't');
+    write_bytes(large, text.data(), text.size());
+    // A named pipe that the test run makes beside the folder of the test programs.
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, sizeof program);
+    std::string fifo = std::string(program).substr(0, std::string(program).rfind('\\')) + "\\..\\test-fifo";
+    struct Case {
+        std::string path;
+        int copy_result;
+        const char* message;
+    };
+    const char* too_large = "The text file is too large: a text holds at most 262144 bytes.";
+    const char* no_file = "The text file is not an ordinary file, so Vantrel does not read it.";
+    std::vector<Case> cases = {
+        {large, COPY_TOO_LARGE, too_large},
+        {folder + "\\Text\\NUL", COPY_NOT_A_FILE, no_file},
+        {folder + "\\Text\\con.txt", COPY_NOT_A_FILE, no_file},
+        {folder + "\\Text", COPY_NOT_A_FILE, no_file},
+    };
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(fifo.c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+        cases.push_back({fifo, COPY_NOT_A_FILE, no_file});
+    } else {
+        ADD_FAILURE() << "the test run made no named pipe at " << fifo;
+    }
+    for (const Case& c : cases) {
+        EXPECT_EQ(copy_text_file_to_clipboard(c.path.c_str()), c.copy_result) << c.path;
+    }
+    // Editing the large text would cut it: the dialog does not open.
+    PanelSet set = empty_set();
+    put_item(set, 1, "@TLarge@1" + large);
+    start(set);
+    answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+    command(1, ID_PROPERTIES);
+    EXPECT_EQ(DialogAnswerer::answered(), std::vector<std::string>{"Error Message"});
+    EXPECT_EQ(DialogAnswerer::error_texts(), std::vector<std::string>{too_large});
+    EXPECT_EQ(read_bytes(large).size(), text.size());
+    DeleteFileA(large.c_str());
 }
 
 TEST_F(Commands, ATextFileNameAlreadyTakenStepsToTheNextMillisecond)

@@ -67,6 +67,36 @@ TEST_F(Launch, ReleasesOverTheCentreOrAnEmptyPanelLaunchNothing)
     EXPECT_EQ(launched_panels[0], 0);
 }
 
+TEST_F(Launch, APanelWhoseOccupiedFlagIsNeitherZeroNorOneIsEmptyToViewHoverAndLaunch)
+{
+    std::string file = std::string(text_folder) + "\\2007030310040507.txt";
+    write_bytes(file, "text", 4);
+    const std::string item = "@TNotes@1" + file;
+    for (int32_t flag : {2, 255, -1}) {
+        put_item(*current_set, 1, item);
+        current_set->occupied[0] = flag;
+        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
+        EXPECT_EQ(window_shown, 1) << flag << ": nothing is launched";
+        EXPECT_FALSE(was_launched(1)) << flag;
+
+        hovered_panel = 0;
+        reset_section(); // the full redraw of an activation
+        EXPECT_EQ(text(IDC_PANEL1_NAME), "") << flag;
+        send_mouse(WM_MOUSEMOVE, 60, 60);
+        EXPECT_EQ(text(IDC_STATUS), "") << flag;
+        EXPECT_EQ(current_set->occupied[0], 0) << flag << ": the redraw empties it as any panel without a name";
+    }
+    // A chain stops at such a panel.
+    put_item(*current_set, 2, item);
+    put_item(*current_set, 1, item);
+    current_set->occupied[0] = 2;
+    set_linked_panel(2, 1);
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(180, 60));
+    EXPECT_TRUE(was_launched(2));
+    EXPECT_FALSE(was_launched(1));
+    DeleteFileA(file.c_str());
+}
+
 std::vector<std::string> played_sounds;
 
 BOOL WINAPI record_sound(LPCSTR sound, HMODULE, DWORD)

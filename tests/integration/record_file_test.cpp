@@ -12,6 +12,7 @@
 #include "data_folder.h"
 #include "panel_set.h"
 #include "record_file.h"
+#include "small_fs.h"
 
 namespace {
 
@@ -64,15 +65,19 @@ TEST_F(FailingSave, AFolderThatCannotTakeTheTemporaryFileLeavesTheTargetAlone)
     RemoveDirectoryA(data.path("Launcher.lst.tmp").c_str());
 }
 
+TEST_F(FailingSave, AReadOnlyFileIsNotReplacedAndTheErrorSaysWhy)
+{
+    ASSERT_TRUE(SetFileAttributesA(panel_data_path, FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(write_record_file(panel_data_path, &panel_sets[0], sizeof(PanelSet)), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    SetFileAttributesA(panel_data_path, FILE_ATTRIBUTE_NORMAL);
+    expect_previous_file_kept();
+}
+
 TEST(FullDisk, ASaveThatDoesNotFitLeavesThePreviousFile)
 {
-    const char* mount = std::getenv("VANTREL_SMALL_FS");
-    ULARGE_INTEGER total = {};
-    std::string folder = mount ? std::string("Z:") + mount : "";
-    for (char& c : folder) {
-        c = c == '/' ? '\\' : c;
-    }
-    if (!mount || !GetDiskFreeSpaceExA(folder.c_str(), nullptr, &total, nullptr) || total.QuadPart > 1024 * 1024) {
+    std::string folder = small_fs_folder();
+    if (folder.empty()) {
         GTEST_SKIP() << "no small file system was mounted for this run (needs root)";
     }
     std::string target = folder + "\\Launcher.lst";
@@ -83,14 +88,7 @@ TEST(FullDisk, ASaveThatDoesNotFitLeavesThePreviousFile)
 
     // Fill what is left of the file system.
     std::string filler = folder + "\\filler";
-    HANDLE file = CreateFileA(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    char block[1024];
-    std::memset(block, 'f', sizeof block);
-    DWORD written = 0;
-    while (WriteFile(file, block, sizeof block, &written, nullptr) && written == sizeof block) {
-    }
-    CloseHandle(file);
+    fill_up(filler);
 
     std::memset(&panel_sets[0], 'N', sizeof(PanelSet));
     EXPECT_EQ(write_record_file(panel_data_path, &panel_sets[0], sizeof(PanelSet)), 0);

@@ -65,11 +65,13 @@ TEST_F(SoundEffects, EachEventPlaysItsFileAsynchronouslyByName)
 
 TEST_F(SoundEffects, NothingPlaysWithSoundOff)
 {
-    options.use_sound = 0;
-    for (int event : {11, 12, 13}) {
-        play_sound_effect(event);
+    for (int32_t off : {0, 2, 255, -1}) {
+        options.use_sound = off;
+        for (int event : {11, 12, 13}) {
+            play_sound_effect(event);
+        }
+        EXPECT_TRUE(played.empty()) << off;
     }
-    EXPECT_TRUE(played.empty());
 }
 
 TEST_F(SoundEffects, AnEmptyCustomPathIsStillHandedOn)

@@ -156,6 +156,20 @@ TEST_F(LauncherWindow, CloseAndMinimiseOnlyHide)
     }
 }
 
+TEST_F(LauncherWindow, OnlyOneSkipsTheRestoreAndMinimiseSteps)
+{
+    end_startup();
+    for (int32_t skip : {0, 1, 2, 255, -1}) {
+        options.skip_restore_minimize = skip;
+        ShowWindow(window, SW_RESTORE);
+        ShowWindow(window, SW_HIDE);
+        SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+        ASSERT_EQ(window_shown, 1) << skip;
+        SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_EQ(IsIconic(window) != FALSE, skip != 1) << "the window is minimised before it hides: " << skip;
+    }
+}
+
 TEST_F(LauncherWindow, HideDisablesEveryPanelAndClearsTheStatusLine)
 {
     end_startup();

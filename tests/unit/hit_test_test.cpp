@@ -59,7 +59,13 @@ TEST(HitTest, WheelDirectionFollowsTheSignAndReverseSetting)
     EXPECT_EQ(wheel_direction(0, 0), Direction::backward);
     EXPECT_EQ(wheel_direction(-120, 1), Direction::backward);
     EXPECT_EQ(wheel_direction(120, 1), Direction::forward);
-    EXPECT_EQ(wheel_direction(0, 5), Direction::forward);
+    EXPECT_EQ(wheel_direction(0, 1), Direction::forward);
+    // Only 1 reverses, as only 1 shows the option's box checked; other values from a damaged
+    // file read as off.
+    for (int reverse : {2, 5, 255, -1}) {
+        EXPECT_EQ(wheel_direction(-120, reverse), Direction::forward) << reverse;
+        EXPECT_EQ(wheel_direction(120, reverse), Direction::backward) << reverse;
+    }
 }
 
 } // namespace

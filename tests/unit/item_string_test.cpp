@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -58,6 +59,21 @@ TEST(ItemString, ShortestSpecialStringHasAOneCharacterNameAndNoData)
     EXPECT_EQ(five.data, "");
     Parsed three_letters = parse("@EBob@1a@b");
     EXPECT_EQ(three_letters.name, "Bob");
+}
+
+TEST(ItemString, ExactlyTheNamesThatReadBackWholeAreAllowed)
+{
+    const char* const names[] = {"Office", "a@1b", "@1", "@1x", "x@", "@", "1", "a@@1", "name@", "@@", "1@1"};
+    const std::string data = "team@1st.example.com";
+    for (const char* name : names) {
+        for (const char* format : {"@E%s@1%s", "@T%s@1%s"}) {
+            char item[ITEM_TEXT_SIZE] = {};
+            std::snprintf(item, sizeof item, format, name, data.c_str());
+            Parsed parsed = parse(item);
+            bool whole = parsed.name == name && parsed.data == data;
+            EXPECT_EQ(display_name_allowed(name), whole) << item;
+        }
+    }
 }
 
 TEST(ItemString, NoSeparatorOrFourCharactersGiveNothing)

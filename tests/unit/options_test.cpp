@@ -207,9 +207,12 @@ TEST_F(SoundFiles, SoundOffOrAnUnknownThemeChangesNothing)
 {
     std::strcpy(options.sound_file_activation, "kept.wav");
     options.sound_theme = SOUND_THEME_BASIC;
-    options.use_sound = 0;
-    resolve_sound_files();
-    EXPECT_STREQ(options.sound_file_activation, "kept.wav");
+    // Only 1 switches sound on.
+    for (int32_t off : {0, 2, 255, -1}) {
+        options.use_sound = off;
+        resolve_sound_files();
+        EXPECT_STREQ(options.sound_file_activation, "kept.wav") << off;
+    }
     options.use_sound = 1;
     for (int32_t theme : {0, 7, -1}) {
         options.sound_theme = theme;

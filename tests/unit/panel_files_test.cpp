@@ -209,6 +209,30 @@ TEST(ConnectionFiles, EntriesOutsideOneToEightCountAsNoConnectionButAreKept)
     EXPECT_EQ(data.read("Launcher.con"), damaged) << "the file keeps what it held";
 }
 
+TEST(ConnectionFiles, EveryPanelReadsItsOwnEntryInEverySectionAndState)
+{
+    TestDataFolder data;
+    // Each entry a different target from its neighbours in the file, so a read one slot off
+    // (or from another row or table) gives another number.
+    auto target = [](int shift, int row, int panel) { return (panel + 2 * row + 5 * shift) % 8 + 1; };
+    for (int row = 0; row < SECTION_COUNT; ++row) {
+        for (int panel = 1; panel <= PANELS_PER_SET; ++panel) {
+            connections.links[row][panel - 1] = target(0, row, panel);
+            connections_shift.links[row][panel - 1] = target(1, row, panel);
+        }
+    }
+    for (shift_active = 0; shift_active <= 1; ++shift_active) {
+        for (section = 0; section < SECTION_COUNT; ++section) {
+            for (int panel = 1; panel <= PANELS_PER_SET; ++panel) {
+                EXPECT_EQ(linked_panel(panel), target(shift_active, section, panel))
+                    << "shift " << shift_active << " section " << section << " panel " << panel;
+            }
+        }
+    }
+    shift_active = 0;
+    section = 0;
+}
+
 TEST(ConnectionFiles, MissingFilesLeaveNoConnections)
 {
     TestDataFolder data;
