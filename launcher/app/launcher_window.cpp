@@ -55,14 +55,6 @@ static void place_window(HWND window, int x, int y)
     SetWindowPos(window, HWND_TOPMOST, x, y, size.cx, size.cy, SWP_SHOWWINDOW);
 }
 
-void place_at_pointer(HWND window)
-{
-    POINT pointer;
-    if (GetCursorPos(&pointer)) {
-        place_window(window, pointer.x, pointer.y);
-    }
-}
-
 // A remembered position can lie wholly off every monitor (one since unplugged, a lower
 // resolution); the window then goes where the defaults put it on the primary screen.
 static POINT reachable_position(HWND window, int x, int y)
@@ -93,23 +85,43 @@ void store_window_location(HWND window)
 
 // --- showing and hiding --------------------------------------------------------------------
 
+// The work area of the monitor that holds the point, or of the one nearest to it.
+static Area work_area_at(POINT point)
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    }
+    return Area{monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
+}
+
 void show_launcher_window(HWND window)
 {
     // Panels, links and options live on in memory when the data folder is removed; they
     // are written back before the user can change anything.
     restore_removed_data_folder();
-    if (flag_on(options.activate_at_mouse)) {
-        place_at_pointer(window);
-    } else if (flag_on(options.remember_location)) {
-        restore_window_location(window);
-    }
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    SetWindowPos(window, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_SHOWWINDOW);
+    // Restored first, so that the restore's return to the last place cannot undo the place
+    // chosen below.
     if (!flag_on(options.skip_restore_minimize)) {
         ShowWindow(window, SW_RESTORE);
     }
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    SIZE size = window_size(window);
+    POINT wanted = {rect.left, rect.top};
+    POINT pointer = {};
+    bool have_pointer = GetCursorPos(&pointer) != FALSE;
+    if (flag_on(options.activate_at_mouse) && have_pointer) {
+        wanted = pointer;
+    } else if (flag_on(options.remember_location)) {
+        wanted = reachable_position(window, options.window_x, options.window_y);
+    }
+    // Panels outside the work area (past a screen edge, under the taskbar) cannot be
+    // reached: the window moves just far enough to lie inside it.
+    POINT reference = flag_on(options.activate_at_mouse) && have_pointer ? pointer : wanted;
+    Point place = fit_into_area(work_area_at(reference), size.cx, size.cy, wanted.x, wanted.y);
+    SetWindowPos(window, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_SHOWWINDOW);
     window_shown = 1;
     play_sound_effect(SOUND_ACTIVATION);
 

@@ -32,7 +32,6 @@ int classify_display();
 HWND create_launcher_window(HINSTANCE instance);
 
 void request_activation();
-void place_at_pointer(HWND window);
 void restore_window_location(HWND window);
 void store_window_location(HWND window);
 void show_launcher_window(HWND window);

@@ -1,5 +1,6 @@
 """The launcher window of the real program, seeded with panel and options files: where it
 comes up, where the pointer goes, hover, wheel, closing, and the remembered position."""
+import itertools
 import time
 import unittest
 
@@ -105,11 +106,39 @@ class Window96Dpi(WindowCase, unittest.TestCase):
         self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 5), "the close box did not hide")
         self.assertIsNone(self.launcher.poll(), "closing ended the program")
 
-    def test_activate_at_mouse_puts_the_corner_at_the_pointer(self):
-        self.start(activate_at_mouse=1, remember_location=1, window_x=100, window_y=80)
-        report = self.activate(at=(600, 500))
-        self.assertEqual(report["window"][:2], [600, 500])
-        self.assertEqual(self.desktop.pointer_once_at((600 + 175, 500 + 172)), (600 + 175, 500 + 172))
+    def test_every_combination_of_the_placement_options_puts_the_window_where_they_say(self):
+        spot, corner = (600, 500), (1275, 995)
+        self.desktop = WineDesktop(log_pixels=self.log_pixels).start()
+        self.desktop.stop_after(self)
+        for skip, at_mouse, remember in itertools.product((0, 1), repeat=3):
+            with self.subTest(skip_restore_minimize=skip, activate_at_mouse=at_mouse, remember_location=remember):
+                self.desktop.seed_data({"Launcher.opt": records.options(
+                    skip_restore_minimize=skip, activate_at_mouse=at_mouse, remember_location=remember,
+                    window_x=200, window_y=150, delayed_launching=1, launch_delay_ms=500)})
+                self.launcher = self.desktop.start_program("Vantrel.exe")
+                try:
+                    self.assertTrue(wait_until(self.desktop.is_visible, 30), "no start-up picture")
+                    start_place = self.desktop.report()["window"][:2]
+                    self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "start-up never ended")
+                    report = self.activate(at=spot)
+                    expected = list(spot) if at_mouse else [200, 150] if remember else start_place
+                    self.assertEqual(report["window"][:2], expected)
+                    centre = (expected[0] + self.centre_offset[0], expected[1] + self.centre_offset[1])
+                    self.assertEqual(self.desktop.pointer_once_at(centre), centre)
+                    if at_mouse:
+                        # Near the bottom-right corner the window moves just far enough to
+                        # lie inside the work area, and the pointer still lands on its centre.
+                        self.desktop.key("alt+F4")
+                        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 5))
+                        report = self.activate(at=corner)
+                        left, top, right, bottom = report["window"]
+                        work = report["work-area"]
+                        self.assertEqual([right, bottom], [work[2], work[3]], "not moved just inside")
+                        centre = (left + self.centre_offset[0], top + self.centre_offset[1])
+                        self.assertEqual(self.desktop.pointer_once_at(centre), centre)
+                finally:
+                    self.launcher.kill()
+                    self.launcher.wait()
 
 
 class Window120Dpi(WindowCase, unittest.TestCase):

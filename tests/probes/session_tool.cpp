@@ -245,6 +245,9 @@ int main(int argc, char** argv)
         std::printf("topmost %d\n", (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
         std::printf("caption-button %d %d\n", GetSystemMetrics(SM_CXSIZE), GetSystemMetrics(SM_CYSIZE));
         std::printf("frame %d %d\n", GetSystemMetrics(SM_CXFIXEDFRAME), GetSystemMetrics(SM_CYFIXEDFRAME));
+        RECT work = {};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        std::printf("work-area %ld %ld %ld %ld\n", work.left, work.top, work.right, work.bottom);
         for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
             char text[1024] = {};
             GetWindowTextA(child, text, sizeof text);
