@@ -132,7 +132,7 @@ void show_launcher_window(HWND window)
 
 void hide_launcher_window(HWND window)
 {
-    clear_panel_highlight(window);
+    forget_hover(window);
     // Only a shown window has a position worth keeping: a repeated hide within a launch
     // chain would otherwise store where the minimised window stands.
     if (flag_on(options.remember_location) && window_shown == 1) {

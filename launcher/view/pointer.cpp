@@ -16,6 +16,17 @@ int hit_test_panel(int x, int y)
     return panel_at(x, y, display_class);
 }
 
+// After the shown set changes, the panel under the pointer holds another item: the
+// highlight and status line are worked out again rather than kept from the old set.
+static void hover_again()
+{
+    forget_hover(main_window);
+    POINT pointer;
+    if (window_shown == 1 && GetCursorPos(&pointer) && ScreenToClient(main_window, &pointer)) {
+        on_mouse_move(main_window, pointer.x, pointer.y);
+    }
+}
+
 void change_section(Direction direction)
 {
     clear_panel_view();
@@ -24,6 +35,7 @@ void change_section(Direction direction)
     select_current_set();
     show_section_icon();
     refresh_panels(0);
+    hover_again();
 }
 
 void reset_section()
@@ -32,6 +44,7 @@ void reset_section()
     reset_section_state();
     show_section_icon();
     refresh_panels(0);
+    hover_again();
 }
 
 void toggle_shift()
@@ -56,6 +69,12 @@ void clear_panel_highlight(HWND window)
         set_panel_lit(window, controls, FALSE);
     }
     SetDlgItemTextA(window, IDC_STATUS, "");
+}
+
+void forget_hover(HWND window)
+{
+    hovered_panel = 0;
+    clear_panel_highlight(window);
 }
 
 void on_mouse_move(HWND window, int x, int y)

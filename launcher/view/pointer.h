@@ -16,8 +16,12 @@ void change_section(Direction direction);
 void reset_section();
 void toggle_shift();
 
-// No panel lit and an empty status line: the state after a hide and before a hover.
+// No panel lit and an empty status line.
 void clear_panel_highlight(HWND window);
+
+// No panel lit, an empty status line and no panel taken as hovered: the state after a hide,
+// and after the shown set changes until the pointer's panel is looked up again.
+void forget_hover(HWND window);
 
 void on_mouse_move(HWND window, int x, int y);
 void on_centre_press(int x, int y, Direction direction);

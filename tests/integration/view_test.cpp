@@ -147,6 +147,49 @@ TEST_F(LauncherView, HoverLightsOnePanelAndShowsItsName)
     EXPECT_EQ(text(IDC_STATUS), "");
 }
 
+TEST_F(LauncherView, HoverAndStatusDescribeThePanelUnderThePointerAfterHidesAndSetChanges)
+{
+    PanelSet centre = empty_set(), left = empty_set(), shifted = empty_set();
+    put_item(centre, 1, "@ECentre@1x");
+    put_item(left, 1, "@ELeft@1x");
+    put_item(shifted, 1, "@EShifted@1x");
+    seed("Launcher.lst", &centre, sizeof centre);
+    seed("Launcher.lft", &left, sizeof left);
+    seed("Launcher.lst_shift", &shifted, sizeof shifted);
+    seed_quiet_options();
+    activate_at_96_dpi();
+    auto point_at_panel_1 = [this] {
+        POINT screen = {PANEL1_A.x, PANEL1_A.y};
+        ClientToScreen(window, &screen);
+        SetCursorPos(screen.x, screen.y);
+        send_mouse(WM_MOUSEMOVE, PANEL1_A.x, PANEL1_A.y);
+    };
+    struct Step {
+        const char* name;
+        void (*act)(HWND window);
+        int hovered;
+        const char* status;
+    } steps[] = {
+        {"the wheel steps to the left section", [](HWND w) { SendMessageA(w, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0); }, 1, "Left"},
+        {"the middle button shows the Shift set", [](HWND w) { SendMessageA(w, WM_MBUTTONDOWN, 0, 0); }, 1, "Shifted"},
+        {"the window hides", [](HWND w) { hide_launcher_window(w); }, 0, ""},
+    };
+    for (const Step& step : steps) {
+        point_at_panel_1();
+        ASSERT_EQ(hovered_panel, 1) << step.name;
+        step.act(window);
+        EXPECT_EQ(hovered_panel, step.hovered) << step.name;
+        EXPECT_EQ(text(IDC_STATUS), step.status) << step.name;
+        EXPECT_EQ(enabled(IDC_PANEL1_GROUP), step.hovered == 1) << step.name;
+    }
+    // Shown again, the same panel lights up at the first move onto it.
+    SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+    send_mouse(WM_MOUSEMOVE, PANEL1_A.x, PANEL1_A.y);
+    EXPECT_EQ(hovered_panel, 1);
+    EXPECT_EQ(text(IDC_STATUS), "Centre");
+    EXPECT_TRUE(enabled(IDC_PANEL1_GROUP));
+}
+
 TEST_F(LauncherView, GeometryBAppliesToEveryOtherDisplay)
 {
     PanelSet set = empty_set();
@@ -352,13 +395,16 @@ TEST_F(LauncherView, APositionOffEveryMonitorFallsBackToTheDefaultPlace)
     EXPECT_EQ(rect.left, width - (dpi_120 ? 480 : 390));
     EXPECT_EQ(rect.top, height - (dpi_120 ? 500 : 390));
 
-    // Partly off screen stays where it is.
+    // Partly off screen moves just far enough to lie inside the work area.
     hide_launcher_window(window);
     options.window_x = width - 50;
     options.window_y = 10;
     SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
     GetWindowRect(window, &rect);
-    EXPECT_EQ(rect.left, width - 50);
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(rect.right, work.right);
+    EXPECT_EQ(rect.top, 10);
 }
 
 TEST_F(LauncherView, ActivateAtMousePutsTheCornerAtThePointer)
