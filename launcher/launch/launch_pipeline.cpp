@@ -23,8 +23,6 @@
 
 int launch_allowed = 1;
 
-constexpr size_t BROWSER_PATH_SIZE = 512;
-
 namespace {
 
 bool is_internet_shortcut(const char* item)
@@ -151,7 +149,7 @@ int open_in_browser_window(int index)
 {
     char command[BROWSER_COMMAND_SIZE] = {};
     char browser[BROWSER_PATH_SIZE] = {};
-    char address[URL_LINE_SIZE] = {};
+    char address[URL_ADDRESS_SIZE] = {};
     find_default_browser(browser);
     if (!read_url_file(current_set->item_text[index], address, sizeof address) ||
         !build_browser_command_line(command, sizeof command, browser, address)) {
