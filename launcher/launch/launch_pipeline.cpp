@@ -155,8 +155,10 @@ int open_in_browser_window(int index)
         !build_browser_command_line(command, sizeof command, browser, address)) {
         return 0;
     }
+    // The browser's own start-up information: none of the launcher's title (the shortcut it
+    // was started from, say), show command or window placement.
     STARTUPINFOA startup = {};
-    GetStartupInfoA(&startup);
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, "C:\\", &startup,
                         &process)) {

@@ -99,6 +99,7 @@ class WineDesktop:
             lines.append("  %s %s %r" % (window, visible, self.xdotool("getwindowname", window)))
         patterns = [(os.path.join(self.prefix, "drive_c", "**", "*.log"), "probe log"),
                     (os.path.join(self.prefix, "drive_c", "**", "*.created"), "probe start times"),
+                    (os.path.join(self.prefix, "drive_c", "**", "*.startup"), "probe start-up information"),
                     (os.path.join(self.root, "*.out"), "program output")]
         for pattern, kind in patterns:
             for path in sorted(glob.glob(pattern, recursive=True)):
@@ -208,6 +209,11 @@ class WineDesktop:
         """When each start of a probe was created, in 100 ns units: the order of launches."""
         return [int(line) for line in read_lines(self.drive_c(windows_path.rsplit(".", 1)[0] + ".created"))]
 
+    def probe_startup_info(self, windows_path):
+        """The start-up information each start of a probe was given: flags, show, title."""
+        log = self.drive_c(windows_path.rsplit(".", 1)[0] + ".startup")
+        return [dict(field.split("=", 1) for field in line.split("|")) for line in read_lines(log)]
+
     def report(self):
         """The launcher window as the session tool sees it: place, client origin, visibility,
         and each control's text and enabled state by id."""
@@ -229,6 +235,18 @@ class WineDesktop:
                                        stdin=subprocess.DEVNULL, cwd=self.install_folder)
         self.processes.append(process)
         return process
+
+    def start_from_shortcut(self, name, shortcut):
+        """Starts an installed program as the shell does from a shortcut (its start-up title
+        is the shortcut's path); returns once it is started."""
+        # The started program keeps the starter's output open: it goes to a file, not a pipe.
+        with open(os.path.join(self.root, "%s.%d.out" % (name, len(self.processes))), "w") as log:
+            code = subprocess.run([self.loader, os.path.join(self.install_folder, "session_tool.exe"),
+                                   "start-from-shortcut", windows_path(os.path.join(self.install_folder, name)),
+                                   shortcut], env=self.env, stdout=log, stderr=subprocess.STDOUT,
+                                  stdin=subprocess.DEVNULL, cwd=self.install_folder, timeout=30).returncode
+        if code != 0:
+            raise AssertionError("could not start %s from a shortcut: exit code %d" % (name, code))
 
     def run_program(self, name, *args, timeout=30):
         return subprocess.run([self.loader, os.path.join(self.install_folder, name)] + list(args), env=self.env,
