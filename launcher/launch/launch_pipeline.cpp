@@ -73,6 +73,24 @@ void start_path(int n, const char* item, const char* folder)
     finish_shell_start(ShellExecuteA(nullptr, nullptr, item, nullptr, folder, SW_SHOWDEFAULT));
 }
 
+// One panel of a chain: the launching sound, then the item started by its form.
+void start_panel(int n)
+{
+    const char* item = current_set->item_text[n - 1];
+    char folder[WORKING_FOLDER_SIZE] = {};
+    if (!is_special_item(item)) {
+        get_item_folder(n, folder);
+    }
+    play_sound_effect(SOUND_LAUNCHING);
+    if (is_emailer_item(item)) {
+        start_emailer(item);
+    } else if (is_text_item(item)) {
+        start_text_clipboard(item);
+    } else {
+        start_path(n, item, folder);
+    }
+}
+
 }  // namespace
 
 void get_item_folder(int n, char* buffer)
@@ -80,34 +98,9 @@ void get_item_folder(int n, char* buffer)
     get_item_folder_of(current_set->item_text[n - 1], buffer);
 }
 
-int next_linked_panel(int n)
-{
-    return linked_panel(n);
-}
-
 void launch_panel(int n)
 {
-    // Walks the chain one panel after the other; each panel at most once, so loops end.
-    while (n != 0 && !was_launched(n)) {
-        const char* item = current_set->item_text[n - 1];
-        if (item[0] == '\0') {
-            return;
-        }
-        char folder[WORKING_FOLDER_SIZE] = {};
-        if (!is_special_item(item)) {
-            get_item_folder(n, folder);
-        }
-        play_sound_effect(SOUND_LAUNCHING);
-        if (is_emailer_item(item)) {
-            start_emailer(item);
-        } else if (is_text_item(item)) {
-            start_text_clipboard(item);
-        } else {
-            start_path(n, item, folder);
-        }
-        mark_launched(n);
-        n = next_linked_panel(n);
-    }
+    walk_launch_chain(n, start_panel);
 }
 
 void on_left_button_up(HWND, int x, int y)
