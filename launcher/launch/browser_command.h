@@ -3,7 +3,15 @@
 
 #include <cstddef>
 
-constexpr size_t BROWSER_COMMAND_SIZE = 2048;
+#include "url_file.h"
+
+// The browser's path as the shell names it, with its terminator.
+constexpr size_t BROWSER_PATH_SIZE = 512;
+// Room for quote, browser path, quote, space, quote, the longest address with every character
+// a quotation mark written as %22, quote and terminator: an address read whole always fits.
+constexpr size_t BROWSER_COMMAND_SIZE = 1 + (BROWSER_PATH_SIZE - 1) + 3 + 3 * URL_MAX_LENGTH + 1 + 1;
+// The longest command line a new process takes.
+static_assert(BROWSER_COMMAND_SIZE <= 32768, "command line too long to start a process");
 
 // Whether address begins with a URL scheme: a letter, then letters, digits, "+", "-" or
 // ".", then ":" (ASCII letters and digits only).

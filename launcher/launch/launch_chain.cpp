@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "connections.h"
+#include "panel_set.h"
+
 int32_t launched_panels[LAUNCHED_PANEL_SLOTS];
 
 bool was_launched(int n)
@@ -30,6 +33,23 @@ void mark_launched(int n)
 void clear_launched_panels()
 {
     std::memset(launched_panels, 0, sizeof launched_panels);
+}
+
+int next_linked_panel(int n)
+{
+    return linked_panel(n);
+}
+
+void walk_launch_chain(int n, PanelStart start)
+{
+    while (n != 0 && !was_launched(n)) {
+        if (!is_occupied(*current_set, n) || current_set->item_text[n - 1][0] == '\0') {
+            return;
+        }
+        start(n);
+        mark_launched(n);
+        n = next_linked_panel(n);
+    }
 }
 
 void get_item_folder_of(const char* item, char* buffer)

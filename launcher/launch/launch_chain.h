@@ -1,5 +1,5 @@
-// The panels already launched in the current chain, so that a loop of connections ends,
-// and the working folder a path item is started in.
+// Walking a launch chain: the panels already launched in the current chain, so that a loop
+// of connections ends, and the working folder a path item is started in.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +19,18 @@ void mark_launched(int n);
 
 // Frees every slot, before a chain the user starts.
 void clear_launched_panels();
+
+// The panel linked from panel n in the shown section and Shift state, 0 for none.
+int next_linked_panel(int n);
+
+// Starts the item of panel n of the current set; its item string is not empty.
+using PanelStart = void (*)(int n);
+
+// Launches panel n and then, along the connections of the shown section and Shift state,
+// the panel linked from the last one: each is started with start and recorded as launched,
+// unless it was launched before in this chain (so a loop of connections ends). A panel whose
+// item string is empty ends the chain without being started.
+void walk_launch_chain(int n, PanelStart start);
 
 // Writes the folder part of a path item, up to and including its last backslash, into
 // buffer (WORKING_FOLDER_SIZE bytes, zero-filled by the caller). Only the first

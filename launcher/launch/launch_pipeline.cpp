@@ -24,8 +24,6 @@
 
 int launch_allowed = 1;
 
-constexpr size_t BROWSER_PATH_SIZE = 512;
-
 namespace {
 
 bool is_internet_shortcut(const char* item)
@@ -78,6 +76,24 @@ void start_path(int n, const char* item, const char* folder)
     finish_shell_start(ShellExecuteA(nullptr, nullptr, item, nullptr, folder, SW_SHOWDEFAULT));
 }
 
+// One panel of a chain: the launching sound, then the item started by its form.
+void start_panel(int n)
+{
+    const char* item = current_set->item_text[n - 1];
+    char folder[WORKING_FOLDER_SIZE] = {};
+    if (!is_special_item(item)) {
+        get_item_folder(n, folder);
+    }
+    play_sound_effect(SOUND_LAUNCHING);
+    if (is_emailer_item(item)) {
+        start_emailer(item);
+    } else if (is_text_item(item)) {
+        start_text_clipboard(item);
+    } else {
+        start_path(n, item, folder);
+    }
+}
+
 }  // namespace
 
 void get_item_folder(int n, char* buffer)
@@ -85,34 +101,9 @@ void get_item_folder(int n, char* buffer)
     get_item_folder_of(current_set->item_text[n - 1], buffer);
 }
 
-int next_linked_panel(int n)
-{
-    return linked_panel(n);
-}
-
 void launch_panel(int n)
 {
-    // Walks the chain one panel after the other; each panel at most once, so loops end.
-    while (n != 0 && !was_launched(n)) {
-        const char* item = current_set->item_text[n - 1];
-        if (!is_occupied(*current_set, n) || item[0] == '\0') {
-            return;
-        }
-        char folder[WORKING_FOLDER_SIZE] = {};
-        if (!is_special_item(item)) {
-            get_item_folder(n, folder);
-        }
-        play_sound_effect(SOUND_LAUNCHING);
-        if (is_emailer_item(item)) {
-            start_emailer(item);
-        } else if (is_text_item(item)) {
-            start_text_clipboard(item);
-        } else {
-            start_path(n, item, folder);
-        }
-        mark_launched(n);
-        n = next_linked_panel(n);
-    }
+    walk_launch_chain(n, start_panel);
 }
 
 void on_left_button_up(HWND, int x, int y)
@@ -154,14 +145,16 @@ int open_in_browser_window(int index)
 {
     char command[BROWSER_COMMAND_SIZE] = {};
     char browser[BROWSER_PATH_SIZE] = {};
-    char address[URL_LINE_SIZE] = {};
+    char address[URL_ADDRESS_SIZE] = {};
     find_default_browser(browser);
     if (!read_url_file(current_set->item_text[index], address, sizeof address) ||
         !build_browser_command_line(command, sizeof command, browser, address)) {
         return 0;
     }
+    // The browser's own start-up information: none of the launcher's title (the shortcut it
+    // was started from, say), show command or window placement.
     STARTUPINFOA startup = {};
-    GetStartupInfoA(&startup);
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, "C:\\", &startup,
                         &process)) {

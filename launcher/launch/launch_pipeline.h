@@ -16,7 +16,6 @@ void launch_panel(int n);
 // The folder of panel n's path item, trailing backslash included, into a zero-filled
 // 1024-byte buffer; untouched when the item holds no backslash.
 void get_item_folder(int n, char* buffer);
-int next_linked_panel(int n);
 
 // The tray's "Open Data Folder".
 void open_data_folder();

@@ -28,9 +28,20 @@ void apply_default_options(LauncherOptions& record, int screen_width, int screen
     record.reverse_scroll = 0;
 }
 
+int32_t clamp_window_position(int32_t stored)
+{
+    if (stored < WINDOW_POSITION_MIN) {
+        return WINDOW_POSITION_MIN;
+    }
+    return stored > WINDOW_POSITION_MAX ? WINDOW_POSITION_MAX : stored;
+}
+
 int read_options_file(LauncherOptions& record)
 {
     int opened = read_record_file(options_path, &record, sizeof record);
+    // Before anything adds the window's size to them.
+    record.window_x = clamp_window_position(record.window_x);
+    record.window_y = clamp_window_position(record.window_y);
     for (char* field : {record.sound_file_activation, record.sound_file_changing, record.sound_file_launching,
                         record.custom_wav_activation, record.custom_wav_changing, record.custom_wav_launching}) {
         field[OPTION_PATH_SIZE - 1] = '\0';

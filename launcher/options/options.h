@@ -64,8 +64,18 @@ extern LauncherOptions options;
 // display class (1: 96 DPI, 0: 120 DPI, -1: anything else).
 void apply_default_options(LauncherOptions& record, int screen_width, int screen_height, int display_class);
 
+// The window positions a screen can hold: the range of the 16-bit coordinates that window
+// and mouse messages carry. A stored position beyond it is damage; kept as it was, the
+// position plus the window's size would overflow.
+constexpr int32_t WINDOW_POSITION_MIN = -32768;
+constexpr int32_t WINDOW_POSITION_MAX = 32767;
+
+// The nearest position inside that range.
+int32_t clamp_window_position(int32_t stored);
+
 // Reads Launcher.opt into the record (zeroed first); returns 1 when the file opened. Every
-// string field ends within its 1025 bytes afterwards.
+// string field ends within its 1025 bytes afterwards, and the window position lies within
+// WINDOW_POSITION_MIN..WINDOW_POSITION_MAX on both axes.
 int read_options_file(LauncherOptions& record);
 
 // Fills the record from Launcher.opt, or with the defaults for the current screen when it

@@ -10,6 +10,8 @@ import tempfile
 import time
 
 CAPTION = "Vantrel - Brasmoor"
+# Where the taskbar's notification area lies on the 1280 x 1024 desktop: x, y, width, height.
+NOTIFICATION_AREA = (1140, 1000, 140, 24)
 
 
 def _setting(name):
@@ -99,6 +101,7 @@ class WineDesktop:
             lines.append("  %s %s %r" % (window, visible, self.xdotool("getwindowname", window)))
         patterns = [(os.path.join(self.prefix, "drive_c", "**", "*.log"), "probe log"),
                     (os.path.join(self.prefix, "drive_c", "**", "*.created"), "probe start times"),
+                    (os.path.join(self.prefix, "drive_c", "**", "*.startup"), "probe start-up information"),
                     (os.path.join(self.root, "*.out"), "program output")]
         for pattern, kind in patterns:
             for path in sorted(glob.glob(pattern, recursive=True)):
@@ -208,6 +211,11 @@ class WineDesktop:
         """When each start of a probe was created, in 100 ns units: the order of launches."""
         return [int(line) for line in read_lines(self.drive_c(windows_path.rsplit(".", 1)[0] + ".created"))]
 
+    def probe_startup_info(self, windows_path):
+        """The start-up information each start of a probe was given: flags, show, title."""
+        log = self.drive_c(windows_path.rsplit(".", 1)[0] + ".startup")
+        return [dict(field.split("=", 1) for field in line.split("|")) for line in read_lines(log)]
+
     def report(self):
         """The launcher window as the session tool sees it: place, client origin, visibility,
         and each control's text and enabled state by id."""
@@ -234,6 +242,18 @@ class WineDesktop:
         """The file a program started with start_program writes its output to."""
         index = self.processes.index(process)
         return glob.glob(os.path.join(self.root, "*.%d.out" % index))[0]
+
+    def start_from_shortcut(self, name, shortcut):
+        """Starts an installed program as the shell does from a shortcut (its start-up title
+        is the shortcut's path); returns once it is started."""
+        # The started program keeps the starter's output open: it goes to a file, not a pipe.
+        with open(os.path.join(self.root, "%s.%d.out" % (name, len(self.processes))), "w") as log:
+            code = subprocess.run([self.loader, os.path.join(self.install_folder, "session_tool.exe"),
+                                   "start-from-shortcut", windows_path(os.path.join(self.install_folder, name)),
+                                   shortcut], env=self.env, stdout=log, stderr=subprocess.STDOUT,
+                                  stdin=subprocess.DEVNULL, cwd=self.install_folder, timeout=30).returncode
+        if code != 0:
+            raise AssertionError("could not start %s from a shortcut: exit code %d" % (name, code))
 
     def run_program(self, name, *args, timeout=30):
         return subprocess.run([self.loader, os.path.join(self.install_folder, name)] + list(args), env=self.env,
@@ -290,12 +310,31 @@ class WineDesktop:
         subprocess.run(["import", "-display", ":%s" % self.display, "-window", "root", path], check=True)
         return path
 
+    def shows_icon_in_notification_area(self, picture, icon_file, size=16):
+        """Whether the notification area of a screenshot shows the size x size image of an
+        .ico file: nearly all of the image's opaque pixels in their colours, side by side as
+        in the image, somewhere in the area."""
+        frames = subprocess.run(["identify", "-format", "%w\\n", icon_file], stdout=subprocess.PIPE, text=True,
+                                check=True).stdout.split()
+        icon = _pixels(["%s[%d]" % (icon_file, frames.index(str(size)))])
+        opaque = {place: colour[:3] for place, colour in icon.items() if colour[3] == 255}
+        x, y, width, height = NOTIFICATION_AREA
+        area = _pixels([picture, "-crop", "%dx%d+%d+%d" % (width, height, x, y), "+repage"])
+        best = 0
+        for top in range(height - size + 1):
+            for left in range(width - size + 1):
+                best = max(best, sum(1 for (dx, dy), colour in opaque.items()
+                                     if _alike(colour, area[(left + dx, top + dy)])))
+        return bool(opaque) and best >= 0.9 * len(opaque)
+
     def tray_icon_center(self):
         """Where the notification area shows an icon: the middle of the rightmost block of
         pixels in the taskbar's last 140 columns that differ from the taskbar itself; None
         when the area is empty."""
+        left, top, width, height = NOTIFICATION_AREA
         out = subprocess.run(["import", "-display", ":%s" % self.display, "-window", "root", "-crop",
-                              "140x24+1140+1000", "+repage", "txt:-"], stdout=subprocess.PIPE, text=True).stdout
+                              "%dx%d+%d+%d" % (width, height, left, top), "+repage", "txt:-"],
+                             stdout=subprocess.PIPE, text=True).stdout
         points = []
         background = None
         for line in out.splitlines()[1:]:
@@ -312,7 +351,7 @@ class WineDesktop:
         block = [(x, y) for x, y in points if x > right - 20]
         xs = [x for x, _ in block]
         ys = [y for _, y in block]
-        return 1140 + (min(xs) + max(xs)) // 2, 1000 + (min(ys) + max(ys)) // 2
+        return left + (min(xs) + max(xs)) // 2, top + (min(ys) + max(ys)) // 2
 
     # --- input -----------------------------------------------------------------------
     def move(self, x, y):
@@ -361,6 +400,23 @@ def _failed(test):
     if result is None:
         return False
     return any(getattr(case, "test_case", case) is test for case, _ in result.failures + result.errors)
+
+
+def _pixels(source):
+    """The pixels of a picture (ImageMagick's arguments naming it) by (x, y): (r, g, b) or
+    (r, g, b, alpha), each 0 to 255."""
+    out = subprocess.run(["convert"] + source + ["txt:-"], stdout=subprocess.PIPE, text=True, check=True).stdout
+    pixels = {}
+    for line in out.splitlines()[1:]:
+        position, _, rest = line.partition(":")
+        x, y = (int(v) for v in position.split(","))
+        values = rest.strip().split(")")[0].lstrip("(").split(",")
+        pixels[(x, y)] = tuple(round(float(v)) for v in values)
+    return pixels
+
+
+def _alike(colour, other, tolerance=8):
+    return all(abs(a - b) <= tolerance for a, b in zip(colour, other[:3]))
 
 
 def wait_until(condition, timeout=10.0, interval=0.1):

@@ -31,9 +31,10 @@ REGISTRY = (["[Software\\\\Classes\\\\.htm] 0", '@="htmlfile"', ""] +
 
 class Launching(unittest.TestCase):
 
-    def start(self, items, links=None, probes=(), files=None, **option_fields):
+    def start(self, items, links=None, probes=(), files=None, shortcut=None, **option_fields):
         """Starts the launcher over these panels, once the probes and files (C: path ->
-        bytes) the panels name exist: the start-up redraw empties panels whose item is gone."""
+        bytes) the panels name exist: the start-up redraw empties panels whose item is gone.
+        With a shortcut path, the launcher is started as the shell starts it from that shortcut."""
         self.desktop = WineDesktop(system_registry=REGISTRY).start()
         self.desktop.stop_after(self)
         for path in (BROWSER, MAILER, URL_OPENER) + tuple(probes):
@@ -49,7 +50,10 @@ class Launching(unittest.TestCase):
         if links:
             data["Launcher.con"] = records.connections({0: links})
         self.desktop.seed_data(data)
-        self.launcher = self.desktop.start_program("Vantrel.exe")
+        if shortcut:
+            self.desktop.start_from_shortcut("Vantrel.exe", shortcut)
+        else:
+            self.launcher = self.desktop.start_program("Vantrel.exe")
         self.assertTrue(self.desktop.wait_for_startup_end(), "start-up did not end")
 
     def release_over(self, point, while_shown=None):
@@ -142,6 +146,38 @@ class Launching(unittest.TestCase):
         self.release_over(PANELS[2])
         starts = self.starts(BROWSER, 2)
         self.assertEqual(starts[1], ["args=1", "http://x.example/%22 --evil %22y", "cwd=C:\\"])
+
+    def test_the_browser_starts_with_start_up_information_of_its_own(self):
+        # Started from its Start-menu shortcut, the launcher's own start-up information names
+        # that shortcut and a show command; none of it is the browser's.
+        link = "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Vantrel.lnk"
+        shortcut = "C:\\Links\\Site.url"
+        self.start([shortcut], open_in_new_browser=1, shortcut=link,
+                   files={shortcut: b"[InternetShortcut]\r\nURL=http://example.com/\r\n"})
+        self.release_over(PANELS[1])
+        self.assertEqual(self.starts(BROWSER), [["args=1", "http://example.com/", "cwd=C:\\"]])
+        startup = self.desktop.probe_startup_info(BROWSER)
+        self.assertEqual(len(startup), 1)
+        self.assertNotEqual(startup[0]["title"], link, "the browser was given the launcher's shortcut as its title")
+        self.assertEqual((startup[0]["flags"], startup[0]["show"]), ("0x0", "0"),
+                         "the browser was given the launcher's start-up flags and show command")
+
+    def test_a_long_address_opens_whole_or_goes_to_the_shell_with_the_file(self):
+        longest = "http://example.com/" + "a" * (2083 - len("http://example.com/"))
+        whole, too_long = "C:\\Links\\Longest.url", "C:\\Links\\TooLong.url"
+        self.start([whole, too_long], open_in_new_browser=1, files={
+            whole: b"[InternetShortcut]\r\nURL=" + longest.encode() + b"\r\n",
+            too_long: b"[InternetShortcut]\r\nURL=" + longest.encode() + b"b\r\n"})
+        self.release_over(PANELS[1])
+        starts = self.starts(BROWSER)
+        self.assertEqual([(start[0], len(start[1])) for start in starts], [("args=1", 2083)])
+        self.assertEqual(starts[0][1], longest)
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 5))
+
+        self.release_over(PANELS[2])
+        opened = self.starts(URL_OPENER)
+        self.assertEqual([start[1].lower() for start in opened], [too_long.lower()])
+        self.assertEqual(len(self.desktop.probe_starts(BROWSER)), 1, "a part of the address went to the browser")
 
     def test_without_the_option_an_internet_shortcut_goes_to_the_shell(self):
         shortcut = "C:\\Links\\Site.url"

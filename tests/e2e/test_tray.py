@@ -8,6 +8,10 @@ import unittest
 import records
 from desktop import WineDesktop, wait_until
 
+# The program's icon, which the notification area shows in its small size.
+WINDOW_ICON = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "launcher", "resources", "art",
+                           "window.ico")
+
 
 class Tray(unittest.TestCase):
 
@@ -44,7 +48,8 @@ class Tray(unittest.TestCase):
         self.assertTrue(wait_until(lambda: self.desktop.windows_named("Options", only_visible=True), 5))
         time.sleep(0.5)
         shot = self.desktop.screenshot("options.png")
-        self.assertTrue(os.path.exists(shot))
+        self.assertTrue(self.desktop.shows_icon_in_notification_area(shot, WINDOW_ICON),
+                        "the picture does not show the program's icon in the notification area")
         self.desktop.key("Escape")
         self.assertTrue(wait_until(lambda: not self.desktop.windows_named("Options", only_visible=True), 5))
 

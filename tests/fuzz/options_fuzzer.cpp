@@ -1,5 +1,5 @@
-// Any Launcher.opt: loaded, the sound files resolved, and every path read back ends inside
-// its field.
+// Any Launcher.opt: loaded, the sound files resolved, every path read back ends inside its
+// field, and the window position lies where a screen can show it.
 #include <cstring>
 
 #include "fuzz_files.h"
@@ -12,6 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     write_fuzz_file(options_path, data, size);
     std::strcpy(install_folder, "C:\\Program Files\\Brasmoor\\Vantrel");
     read_options_file(options);
+    for (int32_t position : {options.window_x, options.window_y}) {
+        if (position < WINDOW_POSITION_MIN || position > WINDOW_POSITION_MAX) {
+            __builtin_trap();
+        }
+    }
     resolve_sound_files();
     for (int event : {11, 12, 13}) {
         if (std::strlen(sound_file_for_event(event)) >= OPTION_PATH_SIZE) {

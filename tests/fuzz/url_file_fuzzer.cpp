@@ -57,13 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const std::string path = fuzz_folder() + "/shortcut.url";
     write_fuzz_file(path.c_str(), data, size);
 
-    char address[URL_LINE_SIZE + 1];
+    char address[URL_ADDRESS_SIZE + 1];
     std::memset(address, 'x', sizeof address);
-    address[URL_LINE_SIZE] = '\0';
-    int found = read_url_file(path.c_str(), address, URL_LINE_SIZE);
-    check(address[URL_LINE_SIZE] == '\0');
+    address[URL_ADDRESS_SIZE] = '\0';
+    int found = read_url_file(path.c_str(), address, URL_ADDRESS_SIZE);
+    check(address[URL_ADDRESS_SIZE] == '\0');
     size_t length = std::strlen(address);
-    check(length < URL_LINE_SIZE - 4);
+    check(length <= URL_MAX_LENGTH);
     if (found != 1) {
         check(length == 0);
         return 0;

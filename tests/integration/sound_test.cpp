@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "data_folder.h"
 #include "options.h"
 #include "paths.h"
 #include "sound.h"
@@ -83,12 +87,56 @@ TEST_F(SoundEffects, AnEmptyCustomPathIsStillHandedOn)
     EXPECT_EQ(played[0].path, "");
 }
 
-TEST_F(SoundEffects, TheRealCallReturnsAtOnceForAMissingFile)
+// A .wav file of a quiet square wave: 8-bit mono samples, 8000 a second.
+void write_wave_file(const std::string& path, unsigned seconds)
 {
-    sound_player = PlaySoundA;
+    const uint32_t rate = 8000;
+    const uint32_t samples = rate * seconds;
+    std::string wave = "RIFF";
+    auto put = [&wave](uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            wave += static_cast<char>((value >> (8 * i)) & 0xFF);
+        }
+    };
+    put(36 + samples, 4);
+    wave += "WAVEfmt ";
+    put(16, 4); // format block: PCM, one channel, the rate, bytes per second, block size, bits
+    put(1, 2);
+    put(1, 2);
+    put(rate, 4);
+    put(rate, 4);
+    put(1, 2);
+    put(8, 2);
+    wave += "data";
+    put(samples, 4);
+    for (uint32_t i = 0; i < samples; ++i) {
+        wave += static_cast<char>(i % 16 < 8 ? 0x7C : 0x84);
+    }
+    std::ofstream(path, std::ios::binary) << wave;
+}
+
+DWORD milliseconds_taken(const std::function<void()>& call)
+{
     DWORD start = GetTickCount();
-    play_sound_effect(SOUND_ACTIVATION);
-    EXPECT_LT(GetTickCount() - start, 1000u);
+    call();
+    return GetTickCount() - start;
+}
+
+TEST_F(SoundEffects, TheRealCallReturnsWhileALongSoundStillPlays)
+{
+    TestDataFolder data;
+    std::string path = data.path("long.wav");
+    write_wave_file(path, 8);
+    ASSERT_GT(waveOutGetNumDevs(), 0u) << "no sound output device: playing would take no time";
+    // What a call that waits for the sound costs here.
+    DWORD blocking = milliseconds_taken([&path] { PlaySoundA(path.c_str(), nullptr, SND_FILENAME); });
+    ASSERT_GE(blocking, 1000u) << "the sound plays too fast here to tell a waiting call";
+
+    sound_player = PlaySoundA;
+    std::strcpy(options.sound_file_activation, path.c_str());
+    DWORD taken = milliseconds_taken([] { play_sound_effect(SOUND_ACTIVATION); });
+    PlaySoundA(nullptr, nullptr, 0);
+    EXPECT_LT(taken, blocking / 4) << "the call waited for the sound (" << blocking << " ms when waiting)";
 }
 
 } // namespace

@@ -2,19 +2,26 @@
 // log beside itself named after itself (probe.exe writes probe.log): its arguments and its
 // current folder, separated by "|". Beside it, probe.created gets the process's creation
 // time (100 ns units) for each start: the order in which a launcher started several probes,
-// whatever order they happened to get to run in.
+// whatever order they happened to get to run in. probe.startup gets the start-up
+// information its starter passed: flags, show command and title.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include "probe_log.h"
+
+// The file beside this program with the same name and another extension.
+static std::string beside(const char* module, const char* extension)
+{
+    std::string path = module;
+    return path.substr(0, path.rfind('.')) + extension;
+}
 
 int main(int argc, char** argv)
 {
     char module[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, module, sizeof module);
-    std::string log = module;
-    log = log.substr(0, log.rfind('.')) + ".log";
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(sizeof folder, folder);
     std::string line = "args=" + std::to_string(argc - 1);
@@ -24,13 +31,19 @@ int main(int argc, char** argv)
     }
     line += "|cwd=";
     line += folder;
-    append_log_line(log.c_str(), line.c_str());
+    append_log_line(beside(module, ".log").c_str(), line.c_str());
     FILETIME created, exited, kernel, user;
     if (GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) {
-        std::string stamp = module;
-        stamp = stamp.substr(0, stamp.rfind('.')) + ".created";
         unsigned long long ticks = (static_cast<unsigned long long>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
-        append_log_line(stamp.c_str(), std::to_string(ticks).c_str());
+        append_log_line(beside(module, ".created").c_str(), std::to_string(ticks).c_str());
     }
+    STARTUPINFOA startup = {};
+    GetStartupInfoA(&startup);
+    char fields[64] = {};
+    std::snprintf(fields, sizeof fields, "flags=0x%lx|show=%u|title=", static_cast<unsigned long>(startup.dwFlags),
+                  static_cast<unsigned>(startup.wShowWindow));
+    std::string info = fields;
+    info += startup.lpTitle != nullptr ? startup.lpTitle : "(none)";
+    append_log_line(beside(module, ".startup").c_str(), info.c_str());
     return 0;
 }

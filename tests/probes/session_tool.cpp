@@ -25,6 +25,10 @@
 //   session_tool menu-open        exit code 0 while a popup menu is shown, 1 otherwise
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
+//   session_tool start-from-shortcut PROGRAM SHORTCUT
+//                                 starts PROGRAM as the shell does from a shortcut: with the
+//                                 shortcut's path as the start-up title, flagged as a link
+//                                 name, and a show command; exit code 0 once it is started
 #include <fcntl.h>
 #include <io.h>
 
@@ -38,6 +42,7 @@
 #include <shellapi.h>
 #include <winternl.h>
 
+#include <string>
 #include <vector>
 
 // Kernel handles of another process: every handle value that can be duplicated from it.
@@ -129,6 +134,23 @@ static HWND launcher_window()
     return FindWindowA(nullptr, "Vantrel - Brasmoor");
 }
 
+static int start_from_shortcut(const char* program, char* shortcut)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_TITLEISLINKNAME;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    startup.lpTitle = shortcut;
+    PROCESS_INFORMATION process = {};
+    std::string command = std::string("\"") + program + "\"";
+    if (!CreateProcessA(program, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return 102;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {
@@ -196,6 +218,9 @@ int main(int argc, char** argv)
         }
         CloseClipboard();
         return data != nullptr ? 0 : 103;
+    }
+    if (std::strcmp(argv[1], "start-from-shortcut") == 0 && argc >= 4) {
+        return start_from_shortcut(argv[2], argv[3]);
     }
     HWND window = launcher_window();
     if (window == nullptr) {

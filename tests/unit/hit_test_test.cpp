@@ -2,7 +2,67 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
+
+struct Band {
+    int low, high; // inclusive
+};
+
+// The panel bands in client pixels, as the window's layout places them, and the display
+// classes each geometry serves.
+struct Geometry {
+    int display_classes[2];
+    Band rows[3];
+    Band columns[3];
+};
+
+constexpr Geometry geometries[] = {
+    {{1, 1}, {{17, 101}, {113, 197}, {209, 293}}, {{12, 118}, {126, 232}, {240, 345}}},
+    {{0, -1}, {{22, 126}, {140, 244}, {259, 362}}, {{13, 135}, {145, 269}, {277, 400}}},
+};
+
+constexpr int grid[3][3] = {{1, 2, 3}, {4, 0, 5}, {6, 7, 8}};
+
+TEST(HitTest, EveryEdgePixelOfEveryBandIsInsideAndItsNeighbourOutside)
+{
+    for (const Geometry& g : geometries) {
+        for (int display_class : g.display_classes) {
+            for (int row = 0; row < 3; ++row) {
+                for (int column = 0; column < 3; ++column) {
+                    const Band& rows = g.rows[row];
+                    const Band& columns = g.columns[column];
+                    bool centre = grid[row][column] == 0;
+                    // The cell's four edges, each at both ends of the other axis's band.
+                    struct Edge {
+                        int inside_x, inside_y, outside_x, outside_y;
+                    } const edges[] = {
+                        {columns.low, rows.low, columns.low - 1, rows.low},
+                        {columns.low, rows.high, columns.low - 1, rows.high},
+                        {columns.high, rows.low, columns.high + 1, rows.low},
+                        {columns.high, rows.high, columns.high + 1, rows.high},
+                        {columns.low, rows.low, columns.low, rows.low - 1},
+                        {columns.high, rows.low, columns.high, rows.low - 1},
+                        {columns.low, rows.high, columns.low, rows.high + 1},
+                        {columns.high, rows.high, columns.high, rows.high + 1},
+                    };
+                    for (const Edge& e : edges) {
+                        std::string where = "geometry of display class " + std::to_string(display_class) + ", row " +
+                                            std::to_string(row + 1) + ", column " + std::to_string(column + 1) +
+                                            " at " + std::to_string(e.inside_x) + "," + std::to_string(e.inside_y);
+                        EXPECT_EQ(panel_at(e.inside_x, e.inside_y, display_class), grid[row][column]) << where;
+                        EXPECT_EQ(is_centre_cell(e.inside_x, e.inside_y, display_class), centre) << where;
+                        // Every band has a gap or the grid's border beside it.
+                        EXPECT_EQ(panel_at(e.outside_x, e.outside_y, display_class), 0) << where << ", one pixel out";
+                        EXPECT_FALSE(is_centre_cell(e.outside_x, e.outside_y, display_class))
+                            << where << ", one pixel out";
+                    }
+                }
+            }
+        }
+    }
+}
 
 TEST(HitTest, GeometryABandsAreInclusiveAndGapsBelongToNoPanel)
 {

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
+
+#include "connections.h"
+#include "panel_set.h"
+#include "selection.h"
 
 namespace {
 
@@ -14,17 +20,12 @@ std::string folder_of(const std::string& item)
     return buffer;
 }
 
-// Walks a chain the way a launch does: stop at a panel already launched, else record it and
-// follow its link (0 for none). Returns the panels in the order they were started.
-std::string walk_chain(int first, const int (&links)[9])
+// The panels started, in order, by the last chain walked.
+std::string started;
+
+void record_start(int n)
 {
-    std::string order;
-    clear_launched_panels();
-    for (int panel = first; panel != 0 && !was_launched(panel); panel = links[panel]) {
-        order += static_cast<char>('0' + panel);
-        mark_launched(panel);
-    }
-    return order;
+    started += static_cast<char>('0' + n);
 }
 
 TEST(LaunchChain, VisitedSetRecordsPanelsUntilCleared)
@@ -67,27 +68,72 @@ TEST(LaunchChain, AFullSetTakesNothingMore)
     clear_launched_panels();
 }
 
-TEST(LaunchChain, ALoopOfConnectionsEndsAtTheFirstRepeat)
+TEST(LaunchChain, EachPanelStartsOnceAlongTheShownConnectionsUntilAnEmptyPanel)
 {
-    int links[9] = {};
-    links[1] = 2;
-    links[2] = 1;
-    EXPECT_EQ(walk_chain(1, links), "12");
-    EXPECT_EQ(walk_chain(2, links), "21");
-
-    int ring[9] = {0, 2, 3, 4, 5, 6, 7, 8, 1};
-    EXPECT_EQ(walk_chain(5, ring), "56781234");
-
-    int into_loop[9] = {};
-    into_loop[6] = 4;
-    into_loop[4] = 8;
-    into_loop[8] = 4;
-    EXPECT_EQ(walk_chain(6, into_loop), "648");
-
-    int self[9] = {};
-    self[3] = 3;
-    EXPECT_EQ(walk_chain(3, self), "3");
+    struct Case {
+        const char* name;
+        int section;
+        int shift;
+        int first;
+        std::map<int, int> links; // in the table of the case's Shift state
+        std::string empty;        // panels without an item
+        std::string order;        // the panels started, in order
+    } const cases[] = {
+        {"two panels linked both ways", 0, 0, 1, {{1, 2}, {2, 1}}, "", "12"},
+        {"the same from the other end", 0, 0, 2, {{1, 2}, {2, 1}}, "", "21"},
+        {"a ring of all eight",
+         0,
+         0,
+         5,
+         {{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 1}},
+         "",
+         "56781234"},
+        {"a chain running into a loop", 0, 0, 6, {{6, 4}, {4, 8}, {8, 4}}, "", "648"},
+        {"a panel linked to itself", 0, 0, 3, {{3, 3}}, "", "3"},
+        {"no link", 0, 0, 7, {}, "", "7"},
+        {"an empty panel ends the chain", 0, 0, 3, {{3, 4}, {4, 5}}, "4", "3"},
+        {"an empty first panel starts nothing", 0, 0, 2, {{2, 3}}, "2", ""},
+        {"a damaged link counts as none", 0, 0, 1, {{1, 9}}, "", "1"},
+        {"the links of the shown section", 2, 0, 1, {{1, 8}, {8, 2}}, "", "182"},
+        {"the links of the Shift set", 1, 1, 4, {{4, 5}, {5, 6}}, "", "456"},
+    };
+    for (const Case& c : cases) {
+        section = c.section;
+        shift_active = c.shift;
+        select_current_set();
+        ConnectionTable& shown = c.shift == 1 ? connections_shift : connections;
+        ConnectionTable& other = c.shift == 1 ? connections : connections_shift;
+        std::memset(&connections, 0, sizeof connections);
+        std::memset(&connections_shift, 0, sizeof connections_shift);
+        for (auto [from, to] : c.links) {
+            shown.links[c.section][from - 1] = to;
+            // Links of the other Shift state and of the other sections lead elsewhere and are
+            // never followed.
+            int elsewhere = to % 8 + 1;
+            other.links[c.section][from - 1] = elsewhere;
+            shown.links[(c.section + 1) % 3][from - 1] = elsewhere;
+        }
+        std::memset(current_set, 0, sizeof *current_set);
+        for (int panel = 1; panel <= 8; ++panel) {
+            if (c.empty.find(static_cast<char>('0' + panel)) == std::string::npos) {
+                std::snprintf(current_set->item_text[panel - 1], ITEM_TEXT_SIZE, "C:\\Tools\\tool%d.exe", panel);
+            }
+            // An empty item string launches nothing, whatever the flag says.
+            current_set->occupied[panel - 1] = 1;
+        }
+        started.clear();
+        clear_launched_panels();
+        walk_launch_chain(c.first, record_start);
+        EXPECT_EQ(started, c.order) << c.name;
+        for (int panel = 1; panel <= 8; ++panel) {
+            EXPECT_EQ(was_launched(panel), c.order.find(static_cast<char>('0' + panel)) != std::string::npos)
+                << c.name << ", panel " << panel;
+        }
+    }
     clear_launched_panels();
+    section = 0;
+    shift_active = 0;
+    select_current_set();
 }
 
 TEST(LaunchChain, WorkingFolderIsThePathUpToItsLastBackslash)

@@ -1,7 +1,9 @@
 // The options record and its file, the defaults, and the sound files a theme resolves to.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "data_folder.h"
@@ -23,6 +25,9 @@ TEST(OptionsFile, RecordRoundTripsByteForByteAndIsAlways6198Bytes)
     Bytes image = pattern_bytes(sizeof(LauncherOptions));
     for (size_t end : {40 + 1024, 1065 + 1024, 2090 + 1024, 3115 + 1024, 4140 + 1024, 5165 + 1024}) {
         image[end] = 0; // every string ends inside its field
+    }
+    for (size_t high_bytes : {10, 11, 14, 15}) {
+        image[high_bytes] = 0; // the window position lies where a screen can show it
     }
     data.write("Launcher.opt", image);
     ASSERT_EQ(read_options_file(options), 1);
@@ -93,6 +98,39 @@ TEST(OptionsFile, StringFieldsWithoutTerminatorEndInsideTheirField)
          {options.sound_file_activation, options.sound_file_changing, options.sound_file_launching,
           options.custom_wav_activation, options.custom_wav_changing, options.custom_wav_launching}) {
         EXPECT_EQ(std::strlen(field), OPTION_PATH_SIZE - 1);
+    }
+}
+
+TEST(OptionsFile, AStoredPositionBeyondAnyScreenIsBroughtIntoRangeBeforeUse)
+{
+    constexpr int32_t lowest = std::numeric_limits<int32_t>::min();
+    constexpr int32_t highest = std::numeric_limits<int32_t>::max();
+    struct Case {
+        int32_t stored, read;
+    } const cases[] = {{lowest, -32768}, {lowest + 1, -32768}, {-40000, -32768},
+                       {-32769, -32768}, {-32768, -32768},     {-123, -123},
+                       {0, 0},           {4567, 4567},         {32767, 32767},
+                       {32768, 32767},   {highest - 1, 32767}, {highest, 32767}};
+    TestDataFolder data;
+    constexpr size_t count = sizeof cases / sizeof cases[0];
+    for (size_t i = 0; i < count; ++i) {
+        // Each field on its own: the other one takes a case from the far end of the table.
+        const Case& x = cases[i];
+        const Case& y = cases[count - 1 - i];
+        LauncherOptions stored = zeroed();
+        stored.remember_location = 1;
+        stored.window_x = x.stored;
+        stored.window_y = y.stored;
+        data.write("Launcher.opt", bytes_of(stored));
+        ASSERT_EQ(read_options_file(options), 1);
+        EXPECT_EQ(options.window_x, x.read) << x.stored;
+        EXPECT_EQ(options.window_y, y.read) << y.stored;
+        // The far edges of the largest window any screen shows stay within an int: the sums the
+        // placement makes.
+        int right = options.window_x + 65535;
+        int bottom = options.window_y + 65535;
+        EXPECT_EQ(right - 65535, options.window_x);
+        EXPECT_EQ(bottom - 65535, options.window_y);
     }
 }
 

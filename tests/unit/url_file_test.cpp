@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr size_t ADDRESS_SIZE = 1024;
-// The longest piece of a line that one read delivers.
-constexpr size_t PIECE = URL_LINE_SIZE - 2;
+constexpr size_t ADDRESS_SIZE = URL_ADDRESS_SIZE;
+// The longest piece of a line that a reader with a buffer of a path's size would take at once.
+constexpr size_t PIECE = 1022;
 
 class UrlFile : public ::testing::Test {
   protected:
@@ -91,27 +91,59 @@ TEST_F(UrlFile, MissingFileOrMissingLinesGiveNothing)
     EXPECT_EQ(address_in("[InternetShortcut]\nIconIndex=0\nURI=http://x.example/\n"), "(none)");
 }
 
-TEST_F(UrlFile, ALongLineArrivesInPiecesEachReadAsALine)
+TEST_F(UrlFile, ALongLineIsOneLineWhereverItsKeyOrHeaderStands)
 {
-    // "URL=" just inside the second piece is found there.
-    EXPECT_EQ(address_in("[InternetShortcut]\n" + std::string(PIECE, 'x') + "URL=http://second.example/\n"),
-              "http://second.example/");
-    // "URL=" split across the two pieces is not found; a later line is used instead.
-    std::string split = std::string(PIECE - 2, 'x') + "URL=http://split.example/\n";
-    EXPECT_EQ(address_in("[InternetShortcut]\n" + split), "(none)");
-    EXPECT_EQ(address_in("[InternetShortcut]\n" + split + "URL=http://later.example/\n"), "http://later.example/");
+    // Around the places where a line buffer of 1024 bytes would cut the line.
+    for (size_t before : {PIECE - 5, PIECE - 2, PIECE, PIECE + 3, 3 * PIECE}) {
+        std::string filler(before, 'x');
+        EXPECT_EQ(address_in("[InternetShortcut]\n" + filler +
+                             "URL=http://found.example/\n"
+                             "URL=http://later.example/\n"),
+                  "http://found.example/")
+            << before;
+        EXPECT_EQ(address_in(filler + "[InternetShortcut]\nURL=http://found.example/\n"), "http://found.example/")
+            << before;
+        // The header's own line is not searched, however long it runs on.
+        EXPECT_EQ(address_in("[InternetShortcut]" + filler + "URL=http://same.example/\n"), "(none)") << before;
+        EXPECT_EQ(address_in("[InternetShortcut]" + filler + "URL=http://same.example/\nURL=http://next.example/\n"),
+                  "http://next.example/")
+            << before;
+    }
+    // An address longer than a line buffer arrives whole.
+    std::string tail = "http://long.example/" + std::string(1100, 't');
+    EXPECT_TRUE(address_in("[InternetShortcut]\nURL=" + tail + "\n") == tail);
+}
 
-    // The address ends with the piece it starts in.
-    std::string tail(1100, 't');
-    std::string address = address_in("[InternetShortcut]\nURL=" + tail + "\n");
-    EXPECT_EQ(address, tail.substr(0, PIECE - 4));
-    // The header in the second piece of a long line counts; split across pieces it does not.
-    EXPECT_EQ(address_in(std::string(PIECE, 'h') + "[InternetShortcut]\nURL=http://found.example/\n"),
-              "http://found.example/");
-    EXPECT_EQ(address_in(std::string(PIECE - 5, 'h') + "[InternetShortcut]\nURL=http://lost.example/\n"), "(none)");
-    // The rest of a header line that ran into a second piece is a line of its own after the header.
-    EXPECT_EQ(address_in("[InternetShortcut]" + std::string(PIECE, 'r') + "URL=http://rest.example/\n"),
-              "http://rest.example/");
+TEST_F(UrlFile, AnAddressIsReadWholeUpToTheLongestABrowserTakesAndNeverInPart)
+{
+    struct Case {
+        size_t length;
+        const char* line_end;
+        bool read;
+    } const cases[] = {{URL_MAX_LENGTH - 1, "\r\n", true}, {URL_MAX_LENGTH, "\r\n", true},
+                       {URL_MAX_LENGTH, "\n", true},       {URL_MAX_LENGTH, "", true},
+                       {URL_MAX_LENGTH, "\r", true},       {URL_MAX_LENGTH + 1, "\r\n", false},
+                       {URL_MAX_LENGTH + 1, "", false},    {3 * URL_MAX_LENGTH, "\n", false}};
+    for (const Case& c : cases) {
+        std::string address = "http://x.example/";
+        address += std::string(c.length - address.size(), 'a');
+        // A line break "\r" or none ends the file's last line.
+        bool last_line = std::strchr(c.line_end, '\n') == nullptr;
+        std::string path =
+            write_file("[InternetShortcut]\r\nURL=" + address + c.line_end + (last_line ? "" : "IconIndex=0\r\n"));
+        char read[URL_ADDRESS_SIZE + 1];
+        std::memset(read, 'x', sizeof read);
+        int found = read_url_file(path.c_str(), read, URL_ADDRESS_SIZE);
+        EXPECT_EQ(found, c.read ? 1 : 0) << c.length;
+        EXPECT_EQ(read[URL_ADDRESS_SIZE], 'x') << "written beyond the buffer";
+        read[URL_ADDRESS_SIZE] = '\0';
+        // Compared whole, reported by length: the texts are too long to print.
+        EXPECT_TRUE(std::string(read) == (c.read ? address : ""))
+            << c.length << " characters stored, " << std::strlen(read) << " read";
+    }
+    // A NUL byte would cut the address where it stands.
+    const char with_nul[] = "[InternetShortcut]\nURL=http://a.example/\0b\n";
+    EXPECT_EQ(address_in(std::string(with_nul, sizeof with_nul - 1)), "(none)");
 }
 
 TEST_F(UrlFile, AnAddressThatDoesNotFitIsRefusedNotCut)

@@ -1,0 +1,35 @@
+#include "hook_health.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(HookHealth, OnlyInputTheHookMissedCountsAsDropped)
+{
+    struct Check {
+        const char* name;
+        uint32_t input_tick;
+        uint32_t seen;
+        HookVerdict verdict;
+    } checks[] = {
+        {"the first check only records", 1000, 7, HookVerdict::quiet},
+        {"no input at all", 1000, 7, HookVerdict::quiet},
+        {"input the hook saw", 6000, 40, HookVerdict::busy},
+        {"more input the hook saw", 7000, 41, HookVerdict::busy},
+        {"input the hook missed", 9000, 41, HookVerdict::dropped},
+        {"idle after that", 9000, 41, HookVerdict::quiet},
+        {"events without new input (synthetic moves)", 9000, 45, HookVerdict::quiet},
+        {"the tick count wrapping round", 0xFFFFFF00u, 46, HookVerdict::busy},
+        {"the hook's count wrapping round", 12, 0, HookVerdict::busy},
+        {"missed again after the wrap", 40, 0, HookVerdict::dropped},
+    };
+    HookWatch watch = {};
+    for (const Check& check : checks) {
+        EXPECT_EQ(judge_hook(watch, check.input_tick, check.seen), check.verdict) << check.name;
+    }
+    // A watch that is primed again (after an install) starts over.
+    watch.primed = 0;
+    EXPECT_EQ(judge_hook(watch, 50000, 0), HookVerdict::quiet);
+}
+
+} // namespace
