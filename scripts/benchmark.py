@@ -13,10 +13,11 @@ program that hands the same probe to ShellExecuteA on the release; the two alter
 Hook cost: the hook procedure per mouse event against a bare call on to the next hook.
 Footprint: the launcher's working set, private memory, kernel handles, GDI objects and
 windows after start-up and after 1000 activations and hides. Idle: the hidden launcher's
-CPU time and thread wake-ups over a minute.
+CPU time and thread wake-ups over a minute. Healing: the hook removed behind the
+launcher's back, then a chord every half second until one brings the window up again.
 
 Usage: scripts/benchmark.py [--build build/mingw-x64] [--activations 25] [--launches 25]
-                            [--idle-seconds 60]
+                            [--idle-seconds 60] [--only launch,idle,heal,...]
 """
 import argparse
 import os
@@ -115,6 +116,27 @@ def time_launches(desktop, count, launcher_log, baseline_log):
     return launcher[2:], baseline[2:]  # the first launches warm caches
 
 
+def time_healing(desktop, attempts=40):
+    """Removes the hook behind the launcher's back, then chords every half second; the
+    seconds from the removal until a chord shows the window."""
+    from desktop import wait_until
+    result = desktop.run_program("session_tool.exe", "remove-hook")
+    if result.returncode != 1:
+        raise RuntimeError("there was no hook to remove")
+    removed = time.perf_counter()
+    for _ in range(attempts):
+        desktop.move(150, 150)
+        desktop.buttons("down 3", "down 1")
+        if wait_until(desktop.is_visible, 0.5):
+            healed = time.perf_counter() - removed
+            desktop.buttons("up 1", "up 3")
+            desktop.key("alt+F4")
+            wait_until(lambda: not desktop.is_visible(), 5)
+            return healed
+        desktop.buttons("up 1", "up 3")
+    raise RuntimeError("the hook did not come back")
+
+
 def vantrel_process(desktop):
     """The Linux process of this desktop's Vantrel.exe."""
     for pid in filter(str.isdigit, os.listdir("/proc")):
@@ -183,7 +205,10 @@ def main():
     parser.add_argument("--activations", type=int, default=25)
     parser.add_argument("--launches", type=int, default=25)
     parser.add_argument("--idle-seconds", type=int, default=60)
+    parts = ["activation", "launch", "footprint", "idle", "heal", "hook", "redraw", "idle-xp"]
+    parser.add_argument("--only", default=",".join(parts), help="a comma-separated choice of " + ", ".join(parts))
     args = parser.parse_args()
+    only = set(args.only.split(","))
     setup_environment(os.path.abspath(args.build))
     import records
     from desktop import WineDesktop, wait_until
@@ -201,75 +226,96 @@ def main():
         launcher_process = desktop.start_program("Vantrel.exe")
         wait_until(desktop.is_visible, 30)
         wait_until(lambda: not desktop.is_visible(), 15)
-        launcher = time_activations(desktop, watch, "Vantrel - Brasmoor", args.activations, (400, 300))
-
-        desktop.start_program("launch_baseline.exe", baseline_probe)
-        wait_until(lambda: desktop.windows_named("Launch Baseline", only_visible=True), 30)
-        launch, launch_baseline = time_launches(desktop, args.launches, desktop.drive_c("C:\\Tools\\tool.log"),
-                                                desktop.drive_c("C:\\Base\\tool.log"))
+        launcher = baseline = launch = launch_baseline = heal = []
+        before = after = {}
+        hook_cost = redraw = ""
+        if "activation" in only:
+            launcher = time_activations(desktop, watch, "Vantrel - Brasmoor", args.activations, (400, 300))
+        if "launch" in only:
+            desktop.start_program("launch_baseline.exe", baseline_probe)
+            wait_until(lambda: desktop.windows_named("Launch Baseline", only_visible=True), 30)
+            launch, launch_baseline = time_launches(desktop, args.launches, desktop.drive_c("C:\\Tools\\tool.log"),
+                                                    desktop.drive_c("C:\\Base\\tool.log"))
 
         pid = vantrel_process(desktop)
-        before = resources(desktop)
-        before.update(memory_breakdown(pid))
-        desktop.run_program("session_tool.exe", "cycles", "1000", timeout=600)
-        after = resources(desktop)
-        after.update(memory_breakdown(pid))
-        cpu_start, threads_start = cpu_and_wakeups(pid)
-        time.sleep(args.idle_seconds)
-        cpu_end, threads_end = cpu_and_wakeups(pid)
-        hook_cost = desktop.run_program("hook_cost_bench.exe", timeout=300).stdout.decode().replace("\r", "")
+        if "footprint" in only:
+            before = resources(desktop)
+            before.update(memory_breakdown(pid))
+            desktop.run_program("session_tool.exe", "cycles", "1000", timeout=600)
+            after = resources(desktop)
+            after.update(memory_breakdown(pid))
+        if "idle" in only:
+            time.sleep(5)
+            cpu_start, threads_start = cpu_and_wakeups(pid)
+            time.sleep(args.idle_seconds)
+            cpu_end, threads_end = cpu_and_wakeups(pid)
+        if "heal" in only:
+            heal = [time_healing(desktop) for _ in range(3)]
+        if "hook" in only:
+            hook_cost = desktop.run_program("hook_cost_bench.exe", timeout=300).stdout.decode().replace("\r", "")
         # One hook per desktop: the launcher goes before the baseline takes the hook.
         launcher_process.kill()
         launcher_process.wait()
         wait_until(lambda: not desktop.windows_named(), 10)
 
-        desktop.start_program("activation_baseline.exe")
-        wait_until(lambda: desktop.windows_named("Activation Baseline"), 30)
-        baseline = time_activations(desktop, watch, "Activation Baseline", args.activations, (400, 300))
+        if "activation" in only:
+            desktop.start_program("activation_baseline.exe")
+            wait_until(lambda: desktop.windows_named("Activation Baseline"), 30)
+            baseline = time_activations(desktop, watch, "Activation Baseline", args.activations, (400, 300))
 
-        redraw = desktop.run_program("redraw_bench.exe", "50", timeout=120).stdout.decode().replace("\r", "")
+        if "redraw" in only:
+            redraw = desktop.run_program("redraw_bench.exe", "50", timeout=120).stdout.decode().replace("\r", "")
     finally:
         desktop.stop()
 
     # The same idle measure where Windows reports NT 5.1: the in-process hook needs no
     # hook check, so what remains is the program's own idle work.
-    desktop = WineDesktop(version="winxp").start()
-    try:
-        desktop.start_program("Vantrel.exe")
-        desktop.wait_for_startup_end()
-        time.sleep(2)
-        pid = vantrel_process(desktop)
-        cpu_xp_start, threads_xp_start = cpu_and_wakeups(pid)
-        time.sleep(args.idle_seconds)
-        cpu_xp_end, threads_xp_end = cpu_and_wakeups(pid)
-    finally:
-        desktop.stop()
+    if "idle-xp" in only:
+        desktop = WineDesktop(version="winxp").start()
+        try:
+            desktop.start_program("Vantrel.exe")
+            desktop.wait_for_startup_end()
+            time.sleep(2)
+            pid = vantrel_process(desktop)
+            cpu_xp_start, threads_xp_start = cpu_and_wakeups(pid)
+            time.sleep(args.idle_seconds)
+            cpu_xp_end, threads_xp_end = cpu_and_wakeups(pid)
+        finally:
+            desktop.stop()
 
     def summary(times):
         return "median %.1f ms (min %.1f, max %.1f, n %d)" % (statistics.median(times), min(times), max(times),
                                                             len(times))
-    print("activation, launcher: " + summary(launcher))
-    print("activation, baseline: " + summary(baseline))
-    print("activation ratio (launcher / baseline medians): %.2f" %
-          (statistics.median(launcher) / statistics.median(baseline)))
-    print("launch, launcher: " + summary(launch))
-    print("launch, baseline: " + summary(launch_baseline))
-    print("launch ratio (launcher / baseline medians): %.2f" %
-          (statistics.median(launch) / statistics.median(launch_baseline)))
+    if launcher and baseline:
+        print("activation, launcher: " + summary(launcher))
+        print("activation, baseline: " + summary(baseline))
+        print("activation ratio (launcher / baseline medians): %.2f" %
+              (statistics.median(launcher) / statistics.median(baseline)))
+    if launch:
+        print("launch, launcher: " + summary(launch))
+        print("launch, baseline: " + summary(launch_baseline))
+        print("launch ratio (launcher / baseline medians): %.2f" %
+              (statistics.median(launch) / statistics.median(launch_baseline)))
     for line in redraw.splitlines() + hook_cost.splitlines():
         if line.startswith(("redraw_", "hook_cost")):
             print(line)
     # Wine reports no private bytes, handle or GUI object counts for another process; the
     # session tool counts kernel handles, GDI table entries and windows from outside, and
     # Linux gives the private memory.
-    for key in ("working_set", "private_bytes", "linux_rss", "linux_anonymous", "linux_private", "handles",
-                "kernel_handles", "gdi", "gdi_table", "user", "windows"):
-        print("footprint %s: after start-up, %d activations and %d launches %d, after 1000 more activations and "
-              "hides %d" % (key, len(launcher) + 3, len(launch) + 2, before[key], after[key]))
-    report_idle("idle over %d s" % args.idle_seconds, args.idle_seconds, cpu_end - cpu_start, threads_start,
-                threads_end)
-    report_idle("idle over %d s without the hook check (in-process hook)" % args.idle_seconds, args.idle_seconds,
-                cpu_xp_end - cpu_xp_start, threads_xp_start, threads_xp_end)
+    if before:
+        for key in ("working_set", "private_bytes", "linux_rss", "linux_anonymous", "linux_private", "handles",
+                    "kernel_handles", "gdi", "gdi_table", "user", "windows"):
+            print("footprint %s: after start-up, %d activations and %d launches %d, after 1000 more activations "
+                  "and hides %d" % (key, len(launcher) + 3, len(launch) + 2, before[key], after[key]))
+    if "idle" in only:
+        report_idle("idle over %d s" % args.idle_seconds, args.idle_seconds, cpu_end - cpu_start, threads_start,
+                    threads_end)
+    if "idle-xp" in only:
+        report_idle("idle over %d s without the hook check (in-process hook)" % args.idle_seconds,
+                    args.idle_seconds, cpu_xp_end - cpu_xp_start, threads_xp_start, threads_xp_end)
+    if heal:
+        print("hook removed behind the launcher's back, back after: %s s (chords every 0.5 s)" %
+              ", ".join("%.1f" % h for h in heal))
     for name in ("Vantrel.exe", "chordhook.dll"):
         print("size %s: %d bytes" % (name, os.path.getsize(os.path.join(args.build, "bin", name))))
 

@@ -22,6 +22,13 @@ bool is_vista_or_later()
 static bool hook_installed = false;
 static unsigned hook_installs = 0;
 static HookWatch hook_watch = {};
+// The check's period: short while the user is busy, so that a hook dropped in the middle
+// of a period is told apart at the next check (a period that saw both its events and
+// input after its removal proves nothing); long when idle, so the machine sleeps.
+static UINT hook_check_period = HOOK_CHECK_PERIOD_MS;
+
+// A dropped hook found while a button was held: put back as soon as the buttons are up.
+static bool heal_pending = false;
 
 bool chord_hook_installed()
 {
@@ -41,7 +48,13 @@ int install_chord_hook()
     int result = is_vista_or_later() ? _install_module_vista(main_window) : _install_module(main_window);
     hook_installed = result == 1;
     hook_installs += 1;
-    hook_watch.primed = 0;
+    // The new hook is judged from now on: input before it is none of its business.
+    LASTINPUTINFO input = {};
+    input.cbSize = sizeof input;
+    hook_watch.primed = GetLastInputInfo(&input) ? 1 : 0;
+    hook_watch.last_input_tick = input.dwTime;
+    hook_watch.events_seen = static_cast<uint32_t>(_seen_module());
+    heal_pending = false;
     return result;
 }
 
@@ -64,6 +77,7 @@ int reinstall_chord_hook()
 void start_hook_watch(HWND window)
 {
     if (is_vista_or_later()) {
+        hook_check_period = HOOK_CHECK_PERIOD_MS;
         SetTimer(window, TIMER_HOOK_CHECK, HOOK_CHECK_PERIOD_MS, nullptr);
     }
     WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
@@ -80,6 +94,14 @@ static bool mouse_button_held()
     return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0 || (GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0;
 }
 
+static void set_hook_check_period(UINT period)
+{
+    if (period != hook_check_period) {
+        hook_check_period = period;
+        SetTimer(main_window, TIMER_HOOK_CHECK, period, nullptr);
+    }
+}
+
 void on_hook_check_timer()
 {
     LASTINPUTINFO input = {};
@@ -88,13 +110,23 @@ void on_hook_check_timer()
         return;
     }
     // A hook that sees the input is alive: it keeps its place in the chain and nothing is
-    // done. A launch keeps the hook removed until it ends, also while an error message is
-    // shown; a gesture in progress keeps its flags.
-    bool dropped = hook_seems_dropped(hook_watch, input.dwTime, static_cast<uint32_t>(_seen_module()));
-    if (!dropped || !hook_installed || mouse_button_held() || launch_allowed == 0) {
+    // done. A launch keeps the hook removed until it ends (and then installs it), also while
+    // an error message is shown.
+    HookVerdict verdict = judge_hook(hook_watch, input.dwTime, static_cast<uint32_t>(_seen_module()));
+    if (verdict == HookVerdict::dropped) {
+        heal_pending = true;
+    }
+    if (!heal_pending || !hook_installed || launch_allowed == 0) {
+        set_hook_check_period(verdict == HookVerdict::busy ? HOOK_BUSY_CHECK_PERIOD_MS : HOOK_CHECK_PERIOD_MS);
+        return;
+    }
+    // A gesture in progress keeps its flags: the check comes back soon after.
+    if (mouse_button_held()) {
+        set_hook_check_period(HOOK_RETRY_PERIOD_MS);
         return;
     }
     reinstall_chord_hook();
+    set_hook_check_period(HOOK_CHECK_PERIOD_MS);
 }
 
 BOOL on_query_end_session()

@@ -6,6 +6,11 @@
 
 // How often the low-level hook is checked; the system may remove it silently.
 constexpr UINT HOOK_CHECK_PERIOD_MS = 5000;
+// The period while the user is busy (input that the hook sees): a hook dropped during a
+// period is then told apart within this time after the next one.
+constexpr UINT HOOK_BUSY_CHECK_PERIOD_MS = 1000;
+// How soon a dropped hook found during a button gesture is looked at again.
+constexpr UINT HOOK_RETRY_PERIOD_MS = 250;
 
 bool is_vista_or_later();
 // Installs the hook unless this launcher holds one already (then it does nothing).

@@ -10,7 +10,11 @@ struct HookWatch {
     int32_t primed;
 };
 
-// Records this check's counts and says whether the hook looks dropped: input reached the
-// system since the previous check, yet the hook saw none of it. The first check of a
-// watch only records.
-bool hook_seems_dropped(HookWatch& watch, uint32_t last_input_tick, uint32_t events_seen);
+enum class HookVerdict {
+    quiet,   // no input since the last check (or the first check): nothing to tell
+    busy,    // input, and the hook saw some of it; it may have been dropped since
+    dropped, // input, and the hook saw none of it
+};
+
+// Records this check's counts and judges the hook by what changed since the last check.
+HookVerdict judge_hook(HookWatch& watch, uint32_t last_input_tick, uint32_t events_seen);
