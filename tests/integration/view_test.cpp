@@ -41,6 +41,14 @@ class LauncherView : public LauncherFixture {
         open_and_activate();
         display_class = 1;
     }
+
+    // A panel file whose panel 1 holds an e-mail item of the given name, the rest empty.
+    void seed_panel_1(const char* file, const std::string& name) const
+    {
+        PanelSet set = empty_set();
+        put_item(set, 1, "@E" + name + "@1x");
+        seed(file, &set, sizeof set);
+    }
 };
 
 TEST_F(LauncherView, PanelsShowNamesIconsAndConnectionLabels)
@@ -149,13 +157,9 @@ TEST_F(LauncherView, HoverLightsOnePanelAndShowsItsName)
 
 TEST_F(LauncherView, HoverAndStatusDescribeThePanelUnderThePointerAfterHidesAndSetChanges)
 {
-    PanelSet centre = empty_set(), left = empty_set(), shifted = empty_set();
-    put_item(centre, 1, "@ECentre@1x");
-    put_item(left, 1, "@ELeft@1x");
-    put_item(shifted, 1, "@EShifted@1x");
-    seed("Launcher.lst", &centre, sizeof centre);
-    seed("Launcher.lft", &left, sizeof left);
-    seed("Launcher.lst_shift", &shifted, sizeof shifted);
+    seed_panel_1("Launcher.lst", "Centre");
+    seed_panel_1("Launcher.lft", "Left");
+    seed_panel_1("Launcher.lst_shift", "Shifted");
     seed_quiet_options();
     activate_at_96_dpi();
     auto point_at_panel_1 = [this] {
@@ -210,13 +214,9 @@ TEST_F(LauncherView, GeometryBAppliesToEveryOtherDisplay)
 
 TEST_F(LauncherView, WheelStepsOneSectionPerMessageInEitherDirection)
 {
-    PanelSet centre = empty_set(), left = empty_set(), right = empty_set();
-    put_item(centre, 1, "@ECentre@1x");
-    put_item(left, 1, "@ELeft@1x");
-    put_item(right, 1, "@ERight@1x");
-    seed("Launcher.lst", &centre, sizeof centre);
-    seed("Launcher.lft", &left, sizeof left);
-    seed("Launcher.rgt", &right, sizeof right);
+    seed_panel_1("Launcher.lst", "Centre");
+    seed_panel_1("Launcher.lft", "Left");
+    seed_panel_1("Launcher.rgt", "Right");
     seed_quiet_options();
     activate_at_96_dpi();
 
