@@ -16,6 +16,7 @@
 #include "paths.h"
 #include "pointer.h"
 #include "resource.h"
+#include "text_file_place.h"
 
 namespace {
 
@@ -79,6 +80,23 @@ void move_into_shortcuts_folder(char* path)
     std::strcpy(path, copy);
 }
 
+// Whether the dropped file already lies in the Shortcuts folder (the user dragged a
+// registered shortcut onto another panel): both paths in their long, full form first.
+bool lies_in_shortcuts_folder(const char* path)
+{
+    char dropped[PATH_BUFFER_SIZE] = {};
+    char folder[PATH_BUFFER_SIZE] = {};
+    DWORD dropped_length = GetLongPathNameA(path, dropped, sizeof dropped);
+    DWORD folder_length = GetLongPathNameA(shortcuts_folder, folder, sizeof folder);
+    if (dropped_length == 0 || dropped_length >= sizeof dropped) {
+        std::strncpy(dropped, path, sizeof dropped - 1);
+    }
+    if (folder_length == 0 || folder_length >= sizeof folder) {
+        std::strncpy(folder, shortcuts_folder, sizeof folder - 1);
+    }
+    return is_file_directly_in(dropped, folder);
+}
+
 } // namespace
 
 int register_dropped_file(char* path, POINT point)
@@ -95,7 +113,7 @@ int register_dropped_file(char* path, POINT point)
         }
         delete_own_text_file(item);
     }
-    if (is_movable_shortcut(path) && flag_on(options.remove_original_shortcuts)) {
+    if (is_movable_shortcut(path) && flag_on(options.remove_original_shortcuts) && !lies_in_shortcuts_folder(path)) {
         move_into_shortcuts_folder(path);
     }
     current_set->occupied[panel - 1] = 1;

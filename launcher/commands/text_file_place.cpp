@@ -59,15 +59,20 @@ bool is_device_name(const char* name)
     return false;
 }
 
-bool is_own_text_file(const char* path, const char* text_folder)
+bool is_file_directly_in(const char* path, const char* folder)
 {
-    size_t folder_length = std::strlen(text_folder);
+    size_t folder_length = std::strlen(folder);
     size_t path_length = std::strlen(path);
     if (folder_length == 0 || path_length > ITEM_DATA_LIMIT || path_length <= folder_length + 1 ||
-        !same_ignoring_case(path, text_folder, folder_length) || path[folder_length] != '\\') {
+        !same_ignoring_case(path, folder, folder_length) || path[folder_length] != '\\') {
         return false;
     }
     return is_plain_file_name(path + folder_length + 1);
+}
+
+bool is_own_text_file(const char* path, const char* text_folder)
+{
+    return is_file_directly_in(path, text_folder);
 }
 
 int own_text_file_of(const char* item, const char* text_folder, char* out)

@@ -7,6 +7,10 @@
 // COM0-9, LPT0-9, CONIN$, CONOUT$, CLOCK$), also with an extension ("NUL.txt").
 bool is_device_name(const char* name);
 
+// Whether path is the folder (letter case aside), one backslash and one plain file name, as
+// below; and at most 950 characters in all.
+bool is_file_directly_in(const char* path, const char* folder);
+
 // Whether path is the Text folder (letter case aside), one backslash and one plain file
 // name: no further separator, no stream, no "." or "..", no device name, no characters
 // that no file name holds, no trailing dot or space; and at most 950 characters in all.

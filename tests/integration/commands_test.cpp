@@ -235,6 +235,21 @@ TEST_F(Commands, ShortcutsMoveIntoTheShortcutsFolderOnlyWithTheOption)
     EXPECT_EQ(read_text(copy), "first");
     EXPECT_EQ(read_text(second_copy), "second");
 
+    // A registered shortcut dragged from the Shortcuts folder itself onto another panel is
+    // registered as it stands, in any spelling of the folder: no copy, and both panels keep it.
+    std::string upper_folder = copy;
+    for (char& c : upper_folder) {
+        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    }
+    const std::string redrops[] = {copy, upper_folder};
+    for (int i = 0; i < 2; ++i) {
+        drop({redrops[i]}, PANEL_POINTS[5 + i]);
+        EXPECT_STREQ(saved_set().item_text[4 + i], redrops[i].c_str());
+        EXPECT_STREQ(saved_set().item_text[0], copy.c_str());
+        EXPECT_EQ(read_text(copy), "first");
+        EXPECT_FALSE(file_exists(folder + "\\Shortcuts\\Editor (3).lnk"));
+    }
+
     // Letter case counts: an upper-case extension is registered where it lies.
     std::string upper = make_file("Viewer.LNK");
     drop({upper}, PANEL_POINTS[3]);
