@@ -239,10 +239,14 @@ int choose_wav_file(HWND owner, char* buffer)
 
 void open_options_dialog()
 {
-    load_options();
+    // The dialog works on the record in memory, which holds what was applied even when its
+    // save failed; the custom sound files dialog writes into it directly. Cancel puts back
+    // exactly what was there when the dialog opened.
+    const LauncherOptions opened = options;
     int32_t old_skip = options.skip_restore_minimize;
     if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), main_window, options_dialog_proc,
                         0) != IDOK) {
+        options = opened;
         return;
     }
     save_options();

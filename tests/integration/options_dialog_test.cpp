@@ -74,14 +74,13 @@ TEST_F(OptionsDialog, DelayListSelectsByPrefixAndZeroBecomes500)
     } const cases[] = {{1000, "1000"}, {100, "1000"}, {750, ""}, {0, "500"}, {500, "500"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.delay);
-        static uint32_t delay;
-        delay = c.delay;
         std::string shown;
-        seed_quiet_options([](LauncherOptions& record) { record.launch_delay_ms = delay; });
         if (window == nullptr) {
+            seed_quiet_options();
             open_window();
             end_startup();
         }
+        options.launch_delay_ms = c.delay;
         answerer.expect("Options", [&shown](HWND dialog) {
             shown = state_of(dialog, IDC_DELAY_LIST).text;
             DialogAnswerer::press(dialog, IDCANCEL);
@@ -89,7 +88,6 @@ TEST_F(OptionsDialog, DelayListSelectsByPrefixAndZeroBecomes500)
         open_options_dialog();
         EXPECT_EQ(shown, c.shown);
     }
-    EXPECT_EQ(options.launch_delay_ms, 500u) << "0 was turned into 500 in the record, not saved";
 }
 
 TEST_F(OptionsDialog, SoundControlsFollowTheCheckBoxAndTheTheme)
@@ -158,7 +156,7 @@ TEST_F(OptionsDialog, ApplyStoresEveryFieldWritesTheFileAndResolvesTheSounds)
     EXPECT_EQ(std::string(options.sound_file_activation), std::string(install_folder) + "\\pinball-activation.wav");
 }
 
-TEST_F(OptionsDialog, CancelStoresNothing)
+TEST_F(OptionsDialog, CancelLeavesTheRecordInMemoryAndOnDiskExactlyAsItWasWhenTheDialogOpened)
 {
     open_over([](LauncherOptions& record) { record.reverse_scroll = 0; },
               [](HWND dialog) {
@@ -167,6 +165,36 @@ TEST_F(OptionsDialog, CancelStoresNothing)
               });
     EXPECT_EQ(+saved().reverse_scroll, 0);
     EXPECT_EQ(+options.reverse_scroll, 0);
+    const FileBytes on_disk = read_bytes(path("Launcher.opt"));
+
+    struct Case {
+        const char* name;
+        void (*before)();
+        void (*in_dialog)(DialogAnswerer& answerer, HWND dialog);
+    } cases[] = {
+        {"custom files chosen, then Options cancelled", [] {},
+         [](DialogAnswerer& answerer, HWND dialog) {
+             answerer.expect("Select Custom .WAV Files", [](HWND custom) {
+                 SetDlgItemTextA(custom, IDC_WAV_ACTIVATION, "D:\\new.wav");
+                 DialogAnswerer::press(custom, IDOK);
+             });
+             answerer.expect("Options", DialogAnswerer::press_button(IDCANCEL));
+             PostMessageA(dialog, WM_COMMAND, IDC_SELECT_FILES, 0);
+         }},
+        {"a change held in memory only (its save failed)", [] { options.reverse_scroll = 1; },
+         [](DialogAnswerer&, HWND dialog) { DialogAnswerer::press(dialog, IDCANCEL); }},
+        {"no delay in the record, the list showing 500", [] { options.launch_delay_ms = 0; },
+         [](DialogAnswerer&, HWND dialog) { DialogAnswerer::press(dialog, IDCANCEL); }},
+    };
+    for (const Case& c : cases) {
+        c.before();
+        const LauncherOptions opened = options;
+        answerer.expect("Options", [&](HWND dialog) { c.in_dialog(answerer, dialog); });
+        command_ready = 1;
+        SendMessageA(window, WM_COMMAND, ID_OPTIONS, 0);
+        EXPECT_EQ(std::memcmp(&options, &opened, sizeof opened), 0) << c.name;
+        EXPECT_EQ(read_bytes(path("Launcher.opt")), on_disk) << c.name;
+    }
 }
 
 TEST_F(OptionsDialog, CustomFilesApplyIntoTheRecordAndCancelKeepsThem)
