@@ -97,6 +97,37 @@ bool lies_in_shortcuts_folder(const char* path)
     return is_file_directly_in(dropped, folder);
 }
 
+// A Unicode name in the ANSI code page, only when every character converts exactly: a
+// best-fit or default character would name another, possibly existing, file.
+bool exact_ansi(const wchar_t* name, char* out, size_t out_size)
+{
+    BOOL used_default = FALSE;
+    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, out, static_cast<int>(out_size) - 1,
+                                     nullptr, &used_default);
+    return length > 0 && !used_default;
+}
+
+// The dropped file's name as this program can hold it: its own name, or else its short
+// (8.3) name, which names the same file. Returns false when neither fits.
+bool dropped_name(HDROP drop, char* path)
+{
+    wchar_t wide[PATH_BUFFER_SIZE] = {};
+    if (DragQueryFileW(drop, 0, wide, PATH_BUFFER_SIZE - 1) == 0 || wide[0] == L'\0') {
+        return false;
+    }
+    if (exact_ansi(wide, path, PATH_BUFFER_SIZE)) {
+        return true;
+    }
+    std::memset(path, 0, PATH_BUFFER_SIZE);
+    wchar_t short_name[PATH_BUFFER_SIZE] = {};
+    DWORD length = GetShortPathNameW(wide, short_name, PATH_BUFFER_SIZE);
+    if (length == 0 || length >= PATH_BUFFER_SIZE || !exact_ansi(short_name, path, PATH_BUFFER_SIZE)) {
+        std::memset(path, 0, PATH_BUFFER_SIZE);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int register_dropped_file(char* path, POINT point)
@@ -129,8 +160,11 @@ void on_drop_files(HDROP drop)
     UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     if (count != 1) {
         show_error_message("Please drop only one file at a time.");
-    } else if (DragQueryFileA(drop, 0, path, PATH_BUFFER_SIZE - 1) == 0 || path[0] == '\0') {
+    } else if (DragQueryFileW(drop, 0, nullptr, 0) >= PATH_BUFFER_SIZE - 1) {
         show_error_message("Need more buffer to get dropped file name.");
+    } else if (!dropped_name(drop, path)) {
+        show_error_message("The name of this file has characters that this system's code page cannot show, and the "
+                           "file has no short name. Rename it and drop it again.");
     } else {
         POINT point;
         if (DragQueryPoint(drop, &point) && register_dropped_file(path, point) == 1) {

@@ -45,6 +45,25 @@ HDROP make_drop(const std::vector<std::string>& files, POINT point)
     return static_cast<HDROP>(memory);
 }
 
+// The same for names in Unicode, as Explorer hands them over.
+HDROP make_wide_drop(const std::wstring& file, POINT point)
+{
+    size_t size = sizeof(DROPFILES) + (file.size() + 2) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->pt = point;
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), file.c_str(), (file.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+std::wstring widened(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
 std::string read_text(const std::string& path)
 {
     FileBytes bytes = read_bytes(path);
@@ -213,6 +232,35 @@ TEST_F(Commands, OverwritingAnEmailerOrPathItemDeletesNoFile)
     drop({make_file("one.txt")}, PANEL_POINTS[1]);
     drop({make_file("two.txt")}, PANEL_POINTS[3]);
     EXPECT_TRUE(file_exists(kept));
+}
+
+TEST_F(Commands, ADroppedNameIsRegisteredExactlyOrByItsShortNameNeverAsAnotherFile)
+{
+    start(empty_set());
+    // A file named with a letter the ANSI code page lacks (a Greek capital omega), beside
+    // the files a best-fit or default-character conversion of its name would point at.
+    std::string look_alike = make_file("Omega file.txt", "look-alike");
+    std::string question = make_file("_mega file.txt", "question");
+    std::wstring omega = widened(files) + L"\\\x03A9mega file.txt";
+    HANDLE file = CreateFileW(omega.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "real", 4, &written, nullptr);
+    CloseHandle(file);
+    std::string plain = make_file("plain.txt", "plain");
+
+    struct Case {
+        std::wstring dropped;
+        POINT point;
+        const char* content;
+    } cases[] = {{omega, PANEL_POINTS[1], "real"}, {widened(plain), PANEL_POINTS[2], "plain"}};
+    for (const Case& c : cases) {
+        SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(make_wide_drop(c.dropped, c.point)), 0);
+    }
+    std::string item = saved_set().item_text[0];
+    EXPECT_NE(item, look_alike);
+    EXPECT_EQ(read_text(item), "real") << "registered " << item;
+    EXPECT_STREQ(saved_set().item_text[1], plain.c_str()) << "a name the code page holds arrives as it is";
 }
 
 TEST_F(Commands, ShortcutsMoveIntoTheShortcutsFolderOnlyWithTheOption)
