@@ -18,6 +18,7 @@
 #include "panel_view.h"
 #include "paths.h"
 #include "pointer.h"
+#include "record_file.h"
 #include "relogin.h"
 #include "resource.h"
 #include "sound.h"
@@ -213,6 +214,7 @@ static void on_init_dialog(HWND window)
     refresh_panels(0);
 
     add_tray_icon(window);
+    save_failure_handler = notify_save_failure;
     SetTimer(window, TIMER_STARTUP, STARTUP_PERIOD_MS, nullptr);
     shift_active = 0;
     shift_release_pending = 0;

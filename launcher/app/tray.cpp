@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <cstdio>
+#include <cstring>
+
 #include "launcher_window.h"
 #include "pointer.h"
 #include "popup_menu.h"
@@ -41,6 +44,50 @@ UINT taskbar_created_message()
 {
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
     return message;
+}
+
+constexpr DWORD SAVE_NOTICE_INTERVAL_MS = 60000;
+static int save_notices;
+static DWORD last_save_notice_tick;
+static char save_notice[256];
+
+void notify_save_failure(const char*)
+{
+    DWORD error = GetLastError();
+    DWORD now = GetTickCount();
+    if (save_notices > 0 && now - last_save_notice_tick < SAVE_NOTICE_INTERVAL_MS) {
+        return;
+    }
+    char reason[200] = {};
+    if (FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, reason,
+                       sizeof reason, nullptr) == 0) {
+        std::snprintf(reason, sizeof reason, "error %lu", error);
+    }
+    // The system's messages end in a line break.
+    for (size_t length = std::strlen(reason); length > 0 && (reason[length - 1] == '\r' || reason[length - 1] == '\n' ||
+                                                             reason[length - 1] == ' ');
+         --length) {
+        reason[length - 1] = '\0';
+    }
+    std::snprintf(save_notice, sizeof save_notice, "Vantrel could not save your panels: %s", reason);
+    NOTIFYICONDATAA record = tray_record(main_window);
+    record.uFlags = NIF_INFO;
+    copy_text(record.szInfo, sizeof record.szInfo, save_notice);
+    copy_text(record.szInfoTitle, sizeof record.szInfoTitle, "Vantrel");
+    record.dwInfoFlags = NIIF_WARNING;
+    Shell_NotifyIconA(NIM_MODIFY, &record);
+    save_notices += 1;
+    last_save_notice_tick = now;
+}
+
+int save_notices_shown()
+{
+    return save_notices;
+}
+
+const char* last_save_notice()
+{
+    return save_notice;
 }
 
 void remove_tray_icon(HWND window)

@@ -20,6 +20,15 @@ UINT taskbar_created_message();
 LRESULT on_tray_notify(HWND window, WPARAM id, LPARAM mouse_message);
 void show_tray_menu(HWND window);
 
+// Tells the user, in a balloon from the icon, that a data file could not be saved, with
+// the system's reason; at most once a minute, so that a failing disk does not pile them up.
+// Reads the system's last error first: call it straight after the failed save.
+void notify_save_failure(const char* path);
+
+// The balloons shown so far and the text of the last one.
+int save_notices_shown();
+const char* last_save_notice();
+
 // The tray menu's two web pages.
 void open_manual();
 void open_maker_site();

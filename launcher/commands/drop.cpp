@@ -16,6 +16,7 @@
 #include "paths.h"
 #include "pointer.h"
 #include "resource.h"
+#include "text_buffer.h"
 #include "text_file_place.h"
 
 namespace {
@@ -89,10 +90,10 @@ bool lies_in_shortcuts_folder(const char* path)
     DWORD dropped_length = GetLongPathNameA(path, dropped, sizeof dropped);
     DWORD folder_length = GetLongPathNameA(shortcuts_folder, folder, sizeof folder);
     if (dropped_length == 0 || dropped_length >= sizeof dropped) {
-        std::strncpy(dropped, path, sizeof dropped - 1);
+        copy_text(dropped, sizeof dropped, path);
     }
     if (folder_length == 0 || folder_length >= sizeof folder) {
-        std::strncpy(folder, shortcuts_folder, sizeof folder - 1);
+        copy_text(folder, sizeof folder, shortcuts_folder);
     }
     return is_file_directly_in(dropped, folder);
 }

@@ -49,7 +49,7 @@ int read_options_file(LauncherOptions& record)
     return opened;
 }
 
-void save_options()
+int save_options()
 {
-    write_record_file(options_path, &options, sizeof options);
+    return save_data_file(options_path, &options, sizeof options);
 }

@@ -83,7 +83,7 @@ int read_options_file(LauncherOptions& record);
 void load_options();
 
 // Writes the whole record to Launcher.opt; failures are silent.
-void save_options();
+int save_options();
 
 // The defaults for the current screen, applied to the zeroed record.
 void set_default_options();

@@ -43,8 +43,9 @@ void load_connections()
     read_record_file(connections_shift_path, &connections_shift, sizeof connections_shift);
 }
 
-void save_connections()
+int save_connections()
 {
-    write_record_file(connections_path, &connections, sizeof connections);
-    write_record_file(connections_shift_path, &connections_shift, sizeof connections_shift);
+    int normal = save_data_file(connections_path, &connections, sizeof connections);
+    int shifted = save_data_file(connections_shift_path, &connections_shift, sizeof connections_shift);
+    return normal == 1 && shifted == 1 ? 1 : 0;
 }

@@ -37,4 +37,4 @@ bool set_linked_panel(int panel, int target);
 void load_connections();
 
 // Writes both tables to their files.
-void save_connections();
+int save_connections();

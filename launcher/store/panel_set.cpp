@@ -50,12 +50,12 @@ void load_panel_data()
     }
 }
 
-void save_panel_set(int index)
+int save_panel_set(int index)
 {
-    write_record_file(panel_set_path(index), &panel_sets[index], sizeof(PanelSet));
+    return save_data_file(panel_set_path(index), &panel_sets[index], sizeof(PanelSet));
 }
 
-void save_panel_data()
+int save_panel_data()
 {
-    save_panel_set(static_cast<int>(current_set - panel_sets));
+    return save_panel_set(static_cast<int>(current_set - panel_sets));
 }

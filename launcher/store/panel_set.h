@@ -52,10 +52,10 @@ void select_current_set();
 void load_panel_data();
 
 // Writes the current set to its file.
-void save_panel_data();
+int save_panel_data();
 
 // Writes the set with the given index to its file.
-void save_panel_set(int index);
+int save_panel_set(int index);
 
 // After a load: every item string ends within its 1024 bytes, whatever the file held.
 void terminate_item_strings(PanelSet& set);

@@ -21,3 +21,16 @@ int read_record_file(const char* path, void* record, size_t size)
     std::fclose(file);
     return 1;
 }
+
+SaveFailureHandler save_failure_handler = nullptr;
+
+int save_data_file(const char* path, const void* record, size_t size)
+{
+    if (write_record_file(path, record, size) == 1) {
+        return 1;
+    }
+    if (save_failure_handler != nullptr) {
+        save_failure_handler(path);
+    }
+    return 0;
+}

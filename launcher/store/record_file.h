@@ -15,3 +15,13 @@ int read_record_file(const char* path, void* record, size_t size);
 // on failure the old file is unchanged, no temporary file is left behind and the system's
 // last error (errno natively) tells why.
 int write_record_file(const char* path, const void* record, size_t size);
+
+// Called right after a data file of the panels, connections or options could not be saved,
+// with its path; the system's last error still tells why. The data stays in memory, so the
+// next save tries again. Set by the program to tell the user; none by default.
+using SaveFailureHandler = void (*)(const char* path);
+extern SaveFailureHandler save_failure_handler;
+
+// write_record_file for those data files: on failure the handler hears of it. Returns 1 on
+// success, 0 on failure.
+int save_data_file(const char* path, const void* record, size_t size);

@@ -13,6 +13,7 @@
 #include "dialog_answerer.h"
 #include "item_dialogs.h"
 #include "text_codec.h"
+#include "tray.h"
 #include "launcher_fixture.h"
 #include "panel_commands.h"
 #include "small_fs.h"
@@ -163,6 +164,32 @@ class Commands : public LauncherFixture {
 };
 
 // --- drops ---------------------------------------------------------------------------------
+
+TEST_F(Commands, AFailedSaveIsToldOnceAMinuteAndTheNextSaveWritesWhatMemoryKept)
+{
+    start(empty_set());
+    int shown = save_notices_shown();
+    // A read-only panel file: every save fails; the panels stay in memory.
+    SetFileAttributesA(path("Launcher.lst").c_str(), FILE_ATTRIBUTE_READONLY);
+    std::string first = make_file("first.txt"), second = make_file("second.txt"), third = make_file("third.txt");
+    drop({first}, PANEL_POINTS[1]);
+    EXPECT_EQ(save_notices_shown(), shown + 1);
+    EXPECT_EQ(std::string(last_save_notice()).rfind("Vantrel could not save your panels: ", 0), 0u)
+        << last_save_notice();
+    EXPECT_GT(std::strlen(last_save_notice()), std::strlen("Vantrel could not save your panels: "))
+        << "the system's reason is missing";
+    drop({second}, PANEL_POINTS[2]);
+    EXPECT_EQ(save_notices_shown(), shown + 1) << "a second balloon within the minute";
+    EXPECT_EQ(saved_set().occupied[0], 0);
+
+    SetFileAttributesA(path("Launcher.lst").c_str(), FILE_ATTRIBUTE_NORMAL);
+    drop({third}, PANEL_POINTS[3]);
+    PanelSet saved = saved_set();
+    EXPECT_STREQ(saved.item_text[0], first.c_str());
+    EXPECT_STREQ(saved.item_text[1], second.c_str());
+    EXPECT_STREQ(saved.item_text[2], third.c_str());
+    EXPECT_EQ(save_notices_shown(), shown + 1);
+}
 
 TEST_F(Commands, DroppingTwoFilesIsRefusedAndChangesNothing)
 {
