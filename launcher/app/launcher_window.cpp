@@ -153,9 +153,30 @@ void hide_launcher_window(HWND window)
     window_shown = 0;
 }
 
+bool defer_to_open_dialog()
+{
+    if (main_window == nullptr || (IsWindowEnabled(main_window) && launch_allowed != 0)) {
+        return false;
+    }
+    HWND popup = GetLastActivePopup(main_window);
+    if (popup != nullptr && popup != main_window) {
+        SetForegroundWindow(popup);
+    }
+    return true;
+}
+
+void activate_launcher_window()
+{
+    if (defer_to_open_dialog()) {
+        return;
+    }
+    reset_section();
+    show_launcher_window(main_window);
+}
+
 void request_activation()
 {
-    if (startup_complete == 0) {
+    if (startup_complete == 0 || defer_to_open_dialog()) {
         return;
     }
     display_class = classify_display();
@@ -170,8 +191,7 @@ void request_activation()
         SetTimer(main_window, TIMER_DELAYED_ACTIVATION, delay, nullptr);
         return;
     }
-    reset_section();
-    show_launcher_window(main_window);
+    activate_launcher_window();
 }
 
 void shutdown_launcher()
@@ -236,9 +256,8 @@ static void end_activation_delay(HWND window)
 {
     KillTimer(window, TIMER_DELAYED_ACTIVATION);
     if (activation_pending == 1) {
-        reset_section();
-        show_launcher_window(window);
         activation_pending = 0;
+        activate_launcher_window();
     }
 }
 

@@ -32,6 +32,15 @@ int classify_display();
 HWND create_launcher_window(HINSTANCE instance);
 
 void request_activation();
+
+// While one of the launcher's modal dialogs is open (the launcher window, their owner, is
+// then disabled) or a launch runs, an activation must not change the panels under them:
+// it only brings the open dialog to the front. Returns true when it did that.
+bool defer_to_open_dialog();
+
+// Every activation's end: the centre section of the sampled set, shown as the options say;
+// or only the open dialog brought to the front.
+void activate_launcher_window();
 void restore_window_location(HWND window);
 void store_window_location(HWND window);
 void show_launcher_window(HWND window);

@@ -99,8 +99,7 @@ void remove_tray_icon(HWND window)
 LRESULT on_tray_notify(HWND window, WPARAM id, LPARAM mouse_message)
 {
     if (mouse_message == WM_LBUTTONDBLCLK) {
-        reset_section();
-        show_launcher_window(main_window);
+        activate_launcher_window();
     } else if (mouse_message == WM_RBUTTONDOWN) {
         show_tray_menu(window);
     }

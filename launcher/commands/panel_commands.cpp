@@ -72,8 +72,7 @@ void run_command(WORD command)
     }
     switch (command) {
     case ID_ACTIVATE:
-        reset_section();
-        show_launcher_window(main_window);
+        activate_launcher_window();
         break;
     case ID_SHUTDOWN:
         shutdown_launcher();

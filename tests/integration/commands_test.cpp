@@ -536,6 +536,46 @@ TEST_F(Commands, EmailerIsAddedThroughItsDialogWithinItsLimits)
     EXPECT_STREQ(saved_set().item_text[2], expected.c_str());
 }
 
+TEST_F(Commands, ActivationsWhileADialogIsOpenLeaveItsPanelAndSetAlone)
+{
+    start(empty_set());
+    options.delayed_launching = 1; // a chord would otherwise show the window at once
+    SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
+    ASSERT_EQ(section, 1) << "the dialog opens over the left section";
+    static HWND launcher;
+    launcher = window;
+    answerer.expect("Emailer", [](HWND dialog) {
+        struct Request {
+            const char* name;
+            void (*send)();
+        } const requests[] = {
+            {"a chord", [] { SendMessageA(launcher, WM_CHORD_ACTIVATE, 0, 0); }},
+            {"the delay's end", [] {
+                 activation_pending = 1;
+                 SendMessageA(launcher, WM_TIMER, TIMER_DELAYED_ACTIVATION, 0);
+             }},
+            {"a tray double click", [] { SendMessageA(launcher, WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_LBUTTONDBLCLK); }},
+            {"the tray's Activate", [] {
+                 command_ready = 1;
+                 SendMessageA(launcher, WM_COMMAND, ID_ACTIVATE, 0);
+             }},
+        };
+        for (const Request& request : requests) {
+            request.send();
+            EXPECT_EQ(section, 1) << request.name;
+            EXPECT_TRUE(IsWindow(dialog)) << request.name;
+        }
+        EXPECT_FALSE(KillTimer(launcher, TIMER_DELAYED_ACTIVATION)) << "no activation waits for the dialog's end";
+        DialogAnswerer::type(dialog, IDC_DISPLAY_NAME, "Team");
+        DialogAnswerer::type(dialog, IDC_EMAIL_ADDRESS, "team@example.com");
+        DialogAnswerer::press(dialog, IDOK);
+    });
+    command(2, ID_ADD_EMAILER);
+    EXPECT_STREQ(panel_sets[1].item_text[1], "@ETeam@1team@example.com");
+    EXPECT_EQ(panel_sets[0].occupied[1], 0) << "written into the centre set";
+    EXPECT_EQ(section, 1);
+}
+
 TEST_F(Commands, ADisplayNameHoldingTheSeparatorIsRefusedInBothDialogs)
 {
     start(empty_set());
