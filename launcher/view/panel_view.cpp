@@ -11,6 +11,7 @@
 #include "panel_set.h"
 #include "resource.h"
 #include "selection.h"
+#include "target_reach.h"
 
 namespace {
 
@@ -26,6 +27,9 @@ HWND shift_label;
 
 HICON empty_panel_icon;
 HICON section_icons[SECTION_COUNT];
+
+// Panels whose target is out of reach: kept, shown by their file name, told on hover.
+bool unreachable[PANEL_COUNT];
 
 // Icons from the shell belong to us and are destroyed once replaced; resource icons are
 // shared and are not.
@@ -62,10 +66,91 @@ ItemLook look_of(const char* item)
     return look;
 }
 
-// A panel that does not hold an item shows nothing, whatever its slot still contains.
-ItemLook look_of_panel(int index)
+// How long the launcher waits for a drive or share to answer before it takes it as out of
+// reach: an offline server can take tens of seconds, and the window must not freeze.
+constexpr DWORD REACH_TIME_LIMIT_MS = 300;
+
+struct ReachQuery {
+    char root[ITEM_TEXT_SIZE];
+    char path[ITEM_TEXT_SIZE];
+    DWORD root_error;
+    DWORD file_error;
+    LONG references;
+};
+
+DWORD error_of(const char* path)
 {
-    return look_of(is_occupied(*current_set, index + 1) ? current_set->item_text[index] : "");
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES ? 0 : GetLastError();
+}
+
+void release(ReachQuery* query)
+{
+    if (InterlockedDecrement(&query->references) == 0) {
+        delete query;
+    }
+}
+
+DWORD WINAPI ask_about_target(void* parameter)
+{
+    auto* query = static_cast<ReachQuery*>(parameter);
+    query->root_error = error_of(query->root);
+    query->file_error = query->root_error == 0 ? error_of(query->path) : 0;
+    release(query);
+    return 0;
+}
+
+// Asks the drive or share of a path item whether it answers, and then about the file. A
+// fixed drive is asked at once; anything that may hang (network, removable media) is asked
+// on a thread of its own and taken as out of reach when no answer comes in time (the thread
+// finishes on its own).
+TargetReach reach_of(const char* item)
+{
+    char root[ITEM_TEXT_SIZE] = {};
+    if (!target_root(item, root, sizeof root)) {
+        return TargetReach::present;
+    }
+    UINT kind = root[0] != '\\' ? GetDriveTypeA(root) : DRIVE_REMOTE;
+    if (kind == DRIVE_NO_ROOT_DIR) {
+        return TargetReach::unreachable;
+    }
+    if (kind == DRIVE_FIXED || kind == DRIVE_RAMDISK) {
+        DWORD root_error = error_of(root);
+        return judge_target(root_error, root_error == 0 ? error_of(item) : 0);
+    }
+    auto* query = new ReachQuery();
+    std::memcpy(query->root, root, sizeof root);
+    std::strncpy(query->path, item, sizeof query->path - 1);
+    query->references = 2;
+    HANDLE thread = CreateThread(nullptr, 0, ask_about_target, query, 0, nullptr);
+    if (thread == nullptr) {
+        query->references = 1;
+        release(query);
+        return TargetReach::unreachable;
+    }
+    bool answered = WaitForSingleObject(thread, REACH_TIME_LIMIT_MS) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    TargetReach reach = answered ? judge_target(query->root_error, query->file_error) : TargetReach::unreachable;
+    release(query);
+    return reach;
+}
+
+// A panel that does not hold an item shows nothing, whatever its slot still contains. A
+// path item out of reach shows its file name and the empty-panel icon, and asks nothing
+// more of the shell (which could hang on it).
+ItemLook look_of_panel(int index, TargetReach* reach)
+{
+    const char* item = is_occupied(*current_set, index + 1) ? current_set->item_text[index] : "";
+    *reach = item[0] != '\0' && !is_special_item(item) ? reach_of(item) : TargetReach::present;
+    unreachable[index] = *reach == TargetReach::unreachable;
+    if (*reach == TargetReach::present) {
+        return look_of(item);
+    }
+    ItemLook look = {};
+    if (*reach == TargetReach::unreachable) {
+        std::strncpy(look.name, target_file_name(item), sizeof look.name - 1);
+        look.icon = empty_panel_icon;
+    }
+    return look;
 }
 
 void set_panel_icon(int index, HICON icon, bool owned)
@@ -134,8 +219,11 @@ static void refresh_all_panels()
     ItemLook looks[PANEL_COUNT];
     bool connections_changed = false;
     for (int i = 0; i < PANEL_COUNT; ++i) {
-        looks[i] = look_of_panel(i);
-        if (looks[i].name[0] == '\0') {
+        TargetReach reach;
+        looks[i] = look_of_panel(i, &reach);
+        if (reach == TargetReach::unreachable) {
+            SetWindowTextA(panels[i].name, looks[i].name);
+        } else if (looks[i].name[0] == '\0') {
             connections_changed |= empty_unresolvable_panel(i);
             if (looks[i].icon_owned) {
                 DestroyIcon(looks[i].icon);
@@ -159,7 +247,8 @@ static void refresh_all_panels()
 static void refresh_one_panel(int index)
 {
     write_shift_label();
-    ItemLook look = look_of_panel(index);
+    TargetReach reach;
+    ItemLook look = look_of_panel(index, &reach);
     SetWindowTextA(panels[index].name, look.name);
     if (look.icon != nullptr) {
         set_panel_icon(index, look.icon, look.icon_owned);
@@ -176,6 +265,11 @@ void refresh_panels(int panel)
     } else if (panel >= 1 && panel <= PANEL_COUNT) {
         refresh_one_panel(panel - 1);
     }
+}
+
+bool panel_out_of_reach(int panel)
+{
+    return panel >= 1 && panel <= PANEL_COUNT && unreachable[panel - 1];
 }
 
 void clear_panel_view()

@@ -16,6 +16,10 @@ void release_view_icons();
 // n = 1..8 redraws panel n only.
 void refresh_panels(int panel);
 
+// Whether panel n (1..8) holds a path item whose drive or share did not answer at its
+// last redraw: kept, shown by its file name, and not to be taken for a deleted target.
+bool panel_out_of_reach(int panel);
+
 // Empties every name label and shows the empty-panel icon everywhere.
 void clear_panel_view();
 

@@ -1,5 +1,7 @@
 #include "pointer.h"
 
+#include <cstdio>
+
 #include "hit_test.h"
 #include "launcher_window.h"
 #include "options.h"
@@ -93,7 +95,13 @@ void on_mouse_move(HWND window, int x, int y)
         set_panel_lit(window, controls, TRUE);
         char name[ITEM_TEXT_SIZE] = {};
         GetDlgItemTextA(window, controls.name, name, sizeof name);
-        SetDlgItemTextA(window, IDC_STATUS, name);
+        if (panel_out_of_reach(panel)) {
+            char status[ITEM_TEXT_SIZE + 32] = {};
+            std::snprintf(status, sizeof status, "%s (not reachable)", name);
+            SetDlgItemTextA(window, IDC_STATUS, status);
+        } else {
+            SetDlgItemTextA(window, IDC_STATUS, name);
+        }
     }
 }
 

@@ -47,6 +47,12 @@ def connections(rows):
     return struct.pack("<24i", *values)
 
 
+def read_connections(data):
+    """The three sections' rows of a connection file: eight targets each (0 for none)."""
+    values = struct.unpack("<24i", data[:96])
+    return [list(values[8 * section:8 * section + 8]) for section in range(3)]
+
+
 def panel_set_items(data):
     """The eight item strings of a panel file ("" for an empty slot)."""
     return [data[32 + 1024 * i:32 + 1024 * (i + 1)].split(b"\0", 1)[0].decode("latin-1") for i in range(8)]

@@ -20,6 +20,7 @@
 //                                 own messages (the chord message and the close command)
 //   session_tool shell-restart    what the launcher sees when Explorer restarts: its tray icon
 //                                 gone, then the new shell's "TaskbarCreated" broadcast
+//   session_tool shutdown         the tray menu's Shutdown Vantrel, sent to the launcher window
 //   session_tool decoy            holds a hidden dialog window captioned as the launcher's, as
 //                                 another program might, until it is ended
 //   session_tool menu-open        exit code 0 while a popup menu is shown, 1 otherwise
@@ -188,6 +189,10 @@ int main(int argc, char** argv)
         }
         PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         return 0;
+    }
+    if (std::strcmp(argv[1], "shutdown") == 0) {
+        constexpr WPARAM SHUTDOWN_COMMAND = 32772;
+        return launcher_window() != nullptr && PostMessageA(launcher_window(), WM_COMMAND, SHUTDOWN_COMMAND, 0) ? 0 : 1;
     }
     if (std::strcmp(argv[1], "decoy") == 0) {
         if (CreateWindowExA(0, "#32770", "Vantrel - Brasmoor", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,

@@ -1,0 +1,89 @@
+"""Panels whose target is only out of reach (a drive letter gone, as when a USB drive is
+pulled out) against panels whose target was deleted: the first are kept with their
+connections through activations, a section change, a save and a Shutdown, and show as before
+once the drive is back; the second are emptied as always."""
+import os
+import time
+import unittest
+
+import records
+from desktop import WineDesktop, wait_until
+
+PANEL1, PANEL2, PANEL3 = (60, 60), (180, 60), (290, 60)
+NAME_LABELS = [1025, 1026, 1027]
+STATUS_LINE = 1079
+ON_THE_DRIVE = "Q:\\Reports\\Report.txt"
+DELETED = "C:\\Gone\\gone.txt"
+
+
+class OutOfReach(unittest.TestCase):
+
+    def setUp(self):
+        self.desktop = WineDesktop().start()
+        self.desktop.stop_after(self)
+        self.usb = os.path.join(self.desktop.root, "usb")
+        os.makedirs(os.path.join(self.usb, "Reports"))
+        with open(os.path.join(self.usb, "Reports", "Report.txt"), "w") as f:
+            f.write("report")
+        self.link = os.path.join(self.desktop.prefix, "dosdevices", "q:")
+        os.symlink(self.usb, self.link)
+        os.makedirs(self.desktop.drive_c("C:\\Gone"))
+        with open(self.desktop.drive_c(DELETED), "w") as f:
+            f.write("gone")
+        kept = self.desktop.make_folders(["Kept"])[0]
+        self.desktop.seed_data({
+            "Launcher.lst": records.panel_set([ON_THE_DRIVE, DELETED, kept]),
+            "Launcher.con": records.connections({0: {1: 3, 2: 3}}),
+            "Launcher.opt": records.options(remember_location=1, window_x=300, window_y=200)})
+
+    def start_launcher(self):
+        self.launcher = self.desktop.start_program("Vantrel.exe")
+        self.assertTrue(self.desktop.wait_for_startup_end(), "start-up did not end")
+
+    def show(self):
+        self.desktop.chord(150, 150)
+        self.assertTrue(wait_until(self.desktop.is_visible, 5), "the chord did not show the window")
+        return self.desktop.report()
+
+    def status_over(self, report, point):
+        self.desktop.move(report["client"][0] + point[0], report["client"][1] + point[1])
+        wait_until(lambda: self.desktop.report()["text"][STATUS_LINE] != "", 5)
+        return self.desktop.report()["text"][STATUS_LINE]
+
+    def test_a_pulled_drive_keeps_its_panels_and_a_deleted_file_empties_its_own(self):
+        self.start_launcher()
+        os.unlink(self.link)
+        os.unlink(self.desktop.drive_c(DELETED))
+
+        report = self.show()
+        self.assertEqual(report["text"][NAME_LABELS[0]], "Report.txt")
+        self.assertEqual(report["text"][NAME_LABELS[1]], "", "the deleted file's panel was kept")
+        self.assertEqual(self.status_over(report, PANEL1), "Report.txt (not reachable)")
+        # A section change and back, then a save of the panel file (panel 3 emptied from its
+        # menu) and Shutdown: what is on disk is what memory held.
+        self.desktop.xdotool("click", 5)
+        self.desktop.xdotool("click", 4)
+        self.assertEqual(self.desktop.report()["text"][NAME_LABELS[0]], "Report.txt")
+        self.desktop.open_menu_at(report["client"][0] + PANEL3[0], report["client"][1] + PANEL3[1])
+        self.desktop.key("Down")
+        self.desktop.key("Return")
+        self.assertTrue(wait_until(
+            lambda: records.panel_set_items(self.desktop.read_data("Launcher.lst"))[2] == "", 10), "no save")
+        time.sleep(0.4)  # commands are taken again 300 ms after the last one
+        self.assertEqual(self.desktop.run_program("session_tool.exe", "shutdown").returncode, 0)
+        self.assertEqual(self.launcher.wait(timeout=15), 0)
+        items = records.panel_set_items(self.desktop.read_data("Launcher.lst"))
+        self.assertEqual(items[:2], [ON_THE_DRIVE, ""])
+        links = records.read_connections(self.desktop.read_data("Launcher.con"))
+        self.assertEqual(links[0][:2], [3, 0], "panel 1 lost its connection, or panel 2 kept one")
+
+        # The drive is back: the panel shows as before.
+        os.symlink(self.usb, self.link)
+        self.start_launcher()
+        report = self.show()
+        self.assertNotEqual(report["text"][NAME_LABELS[0]], "")
+        self.assertNotIn("not reachable", self.status_over(report, PANEL1))
+
+
+if __name__ == "__main__":
+    unittest.main()
