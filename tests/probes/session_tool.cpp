@@ -10,6 +10,8 @@
 //   session_tool end-cancelled    tells the launcher window that the session goes on
 //   session_tool dialog-text CAPTION ID   prints the text of a control of a window found by
 //                                 its caption (exit code 101 when there is no such window)
+//   session_tool set-dialog-text CAPTION ID TEXT   sets that control's text, as typing would
+//   session_tool press CAPTION ID presses a button of a window found by its caption
 //   session_tool clipboard        prints the clipboard's text
 //   session_tool resources        prints the launcher process's working set, private bytes,
 //                                 handle, GDI and USER object counts as the system reports
@@ -189,6 +191,21 @@ int main(int argc, char** argv)
         }
         PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
         return 0;
+    }
+    if ((std::strcmp(argv[1], "set-dialog-text") == 0 && argc >= 5) ||
+        (std::strcmp(argv[1], "press") == 0 && argc >= 4)) {
+        HWND dialog = FindWindowA(nullptr, argv[2]);
+        if (dialog == nullptr) {
+            return 101;
+        }
+        int id = std::atoi(argv[3]);
+        if (argv[1][0] == 's') {
+            return SetDlgItemTextA(dialog, id, argv[4]) ? 0 : 1;
+        }
+        return PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)))
+                   ? 0
+                   : 1;
     }
     if (std::strcmp(argv[1], "shutdown") == 0) {
         constexpr WPARAM SHUTDOWN_COMMAND = 32772;
