@@ -379,6 +379,10 @@ class WineDesktop:
     def menu_open(self):
         return self.run_program("session_tool.exe", "menu-open").returncode == 0
 
+    def foreground(self):
+        """The caption of the window that takes the keyboard."""
+        return self.run_program("session_tool.exe", "foreground").stdout.decode("latin-1").strip()
+
     def open_menu_at(self, x, y):
         """Right-clicks at a point and waits for the popup menu to be up, so that the keys
         that follow go to it however slowly it opens."""
@@ -386,8 +390,6 @@ class WineDesktop:
         self.buttons("down 3", "up 3")
         if not wait_until(self.menu_open, 10):
             raise AssertionError("no popup menu opened at %d,%d" % (x, y))
-        # Shown is not yet tracking: the menu takes the keyboard a moment after it appears.
-        time.sleep(0.3)
 
     def key(self, keys):
         self.xdotool("key", keys)

@@ -43,18 +43,23 @@ class Tray(unittest.TestCase):
         self.assertTrue(wait_until(self.desktop.is_visible, 5), "a double click did not show the window")
 
     def test_options_dialog_opens_from_the_menu(self):
-        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15))
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "start-up never ended")
         self.menu_command(2)
-        self.assertTrue(wait_until(lambda: self.desktop.windows_named("Options", only_visible=True), 5))
+        self.assertTrue(wait_until(lambda: self.desktop.windows_named("Options", only_visible=True), 10),
+                        "the menu's Options did not open the dialog")
         time.sleep(0.5)
         shot = self.desktop.screenshot("options.png")
         self.assertTrue(self.desktop.shows_icon_in_notification_area(shot, WINDOW_ICON),
                         "the picture does not show the program's icon in the notification area")
+        # The key goes to the foreground window: wait until the dialog is it.
+        self.assertTrue(wait_until(lambda: self.desktop.foreground() == "Options", 10),
+                        "the dialog never took the keyboard")
         self.desktop.key("Escape")
-        self.assertTrue(wait_until(lambda: not self.desktop.windows_named("Options", only_visible=True), 5))
+        self.assertTrue(wait_until(lambda: not self.desktop.windows_named("Options", only_visible=True), 10),
+                        "Escape did not close the dialog")
 
     def test_shutdown_ends_the_program_and_removes_the_icon(self):
-        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15))
+        self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "start-up never ended")
         self.menu_command(4)
         self.assertEqual(self.launcher.wait(timeout=10), 0)
         self.assertTrue(wait_until(lambda: self.desktop.tray_icon_center() is None, 5), "the icon stayed")

@@ -25,7 +25,9 @@
 //   session_tool shutdown         the tray menu's Shutdown Vantrel, sent to the launcher window
 //   session_tool decoy            holds a hidden dialog window captioned as the launcher's, as
 //                                 another program might, until it is ended
-//   session_tool menu-open        exit code 0 while a popup menu is shown, 1 otherwise
+//   session_tool menu-open        exit code 0 while a popup menu of the launcher is shown and
+//                                 tracking (taking the keyboard), 1 otherwise
+//   session_tool foreground       prints the caption of the foreground window
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
 //   session_tool start-from-shortcut PROGRAM SHORTCUT
@@ -225,8 +227,19 @@ int main(int argc, char** argv)
         return 0;
     }
     if (std::strcmp(argv[1], "menu-open") == 0) {
+        // Shown, and its loop tracking: only then do keys go to it.
         HWND menu = FindWindowA("#32768", nullptr);
-        return menu != nullptr && IsWindowVisible(menu) ? 0 : 1;
+        GUITHREADINFO gui = {};
+        gui.cbSize = sizeof gui;
+        DWORD thread = launcher_window() != nullptr ? GetWindowThreadProcessId(launcher_window(), nullptr) : 0;
+        bool tracking = thread != 0 && GetGUIThreadInfo(thread, &gui) && (gui.flags & GUI_INMENUMODE) != 0;
+        return menu != nullptr && IsWindowVisible(menu) && tracking ? 0 : 1;
+    }
+    if (std::strcmp(argv[1], "foreground") == 0) {
+        char caption[256] = {};
+        GetWindowTextA(GetForegroundWindow(), caption, sizeof caption);
+        std::printf("%s\n", caption);
+        return 0;
     }
     if (std::strcmp(argv[1], "clipboard") == 0) {
         if (!OpenClipboard(nullptr)) {
