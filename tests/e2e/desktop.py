@@ -391,6 +391,14 @@ class WineDesktop:
         if not wait_until(self.menu_open, 10):
             raise AssertionError("no popup menu opened at %d,%d" % (x, y))
 
+    def choose_menu_item(self, position):
+        """In the open popup menu, the item at that position (0 for the first, separators not
+        counted), from the first item whatever the pointer lit on opening, then Return."""
+        self.key("Home")
+        for _ in range(position):
+            self.key("Down")
+        self.key("Return")
+
     def key(self, keys):
         self.xdotool("key", keys)
         time.sleep(0.2)

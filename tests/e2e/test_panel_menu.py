@@ -28,14 +28,11 @@ class PanelMenu(unittest.TestCase):
     def right_click(self, point):
         self.desktop.open_menu_at(self.client[0] + point[0], self.client[1] + point[1])
 
-    def choose(self, *keys):
-        for key in keys:
-            self.desktop.key(key)
 
     def test_empty_from_an_occupied_panels_menu_empties_it_on_disk(self):
         self.assertEqual(records.panel_set_items(self.desktop.read_data("Launcher.lst"))[0], "C:\\Items\\Alpha")
         self.right_click(PANEL1)
-        self.choose("Down", "Return")
+        self.desktop.choose_menu_item(0)
         self.assertTrue(wait_until(
             lambda: records.panel_set_items(self.desktop.read_data("Launcher.lst"))[0] == "", 5),
             "panel 1 was not emptied on disk")
@@ -43,16 +40,16 @@ class PanelMenu(unittest.TestCase):
 
     def test_an_empty_panels_menu_offers_the_two_add_commands(self):
         self.right_click(PANEL2)
-        self.choose("Down", "Return")
+        self.desktop.choose_menu_item(0)
         self.assertTrue(wait_until(lambda: self.desktop.windows_named("Emailer"), 5), "no Add Emailer")
-        self.choose("Escape")
+        self.desktop.key("Escape")
         self.assertTrue(wait_until(lambda: not self.desktop.windows_named("Emailer", only_visible=True), 5))
         time.sleep(0.4)  # commands are taken again after 300 ms
         self.right_click(PANEL2)
-        self.choose("Down", "Down", "Return")
+        self.desktop.choose_menu_item(1)
         self.assertTrue(wait_until(lambda: self.desktop.windows_named("Text Clipboard"), 5),
                         "no Add Text Clipboard")
-        self.choose("Escape")
+        self.desktop.key("Escape")
 
 
 class TextEditOnAReadOnlyFile(unittest.TestCase):
@@ -77,8 +74,7 @@ class TextEditOnAReadOnlyFile(unittest.TestCase):
         self.assertTrue(wait_until(self.desktop.is_visible, 5))
         client = self.desktop.report()["client"]
         self.desktop.open_menu_at(client[0] + PANEL1[0], client[1] + PANEL1[1])
-        for key in ("Down", "Down", "Down", "Down", "Down", "Return"):  # Properties
-            self.desktop.key(key)
+        self.desktop.choose_menu_item(4)  # Properties
         self.assertTrue(wait_until(lambda: self.desktop.windows_named("Text Clipboard"), 10), "no Properties")
         tool = lambda *args: self.desktop.run_program("session_tool.exe", *args).returncode
         self.assertEqual(tool("set-dialog-text", "Text Clipboard", "1094", "new text"), 0)

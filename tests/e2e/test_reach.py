@@ -65,8 +65,7 @@ class OutOfReach(unittest.TestCase):
         self.desktop.xdotool("click", 4)
         self.assertEqual(self.desktop.report()["text"][NAME_LABELS[0]], "Report.txt")
         self.desktop.open_menu_at(report["client"][0] + PANEL3[0], report["client"][1] + PANEL3[1])
-        self.desktop.key("Down")
-        self.desktop.key("Return")
+        self.desktop.choose_menu_item(0)
         self.assertTrue(wait_until(
             lambda: records.panel_set_items(self.desktop.read_data("Launcher.lst"))[2] == "", 10), "no save")
         time.sleep(0.4)  # commands are taken again 300 ms after the last one

@@ -113,8 +113,7 @@ class LauncherUnderStress(unittest.TestCase):
         self.desktop.move(*AWAY)
         self.desktop.buttons("up 1", "up 3")
         self.desktop.open_menu_at(self.client[0] + PANEL2[0], self.client[1] + PANEL2[1])
-        self.desktop.key("Down")
-        self.desktop.key("Return")
+        self.desktop.choose_menu_item(0)
         self.assertTrue(wait_until(lambda: self.desktop.report()["text"][1026] == "", 10), "panel 2 stayed")
         window = self.desktop.report()["window"]
         self.desktop.move(window[0] + 60, window[1] + 10)

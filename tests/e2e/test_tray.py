@@ -27,9 +27,7 @@ class Tray(unittest.TestCase):
 
     def menu_command(self, downs):
         self.desktop.open_menu_at(*self.icon)
-        for _ in range(downs):
-            self.desktop.key("Down")
-        self.desktop.key("Return")
+        self.desktop.choose_menu_item(downs - 1)
 
     def test_activate_works_during_startup_and_a_double_click_shows_the_window(self):
         # During start-up: the menu's Activate shows the window and puts the pointer on it.
