@@ -21,13 +21,22 @@ class Tray(unittest.TestCase):
         self.desktop.seed_data({"Launcher.opt": records.options(remember_location=1, window_x=300, window_y=200)})
         self.assertIsNone(self.desktop.tray_icon_center(), "the notification area is not empty before start")
         self.launcher = self.desktop.start_program("Vantrel.exe")
-        self.assertTrue(wait_until(self.desktop.is_visible, 30))
+        self.assertTrue(wait_until(self.desktop.is_visible, 60), "the program did not start")
         self.icon = wait_until(self.desktop.tray_icon_center, 10)
         self.assertIsNotNone(self.icon, "no icon in the notification area")
 
+    # Where the tray menu's items stand below its top edge, in Wine's menu metrics: Activate,
+    # Options, Open Data Folder, (separator) Shutdown Vantrel, (separator) Manual, Visit.
+    ITEM_CENTRES = [12, 30, 48, 72, 96, 114]
+
     def menu_command(self, downs):
+        """Clicks the menu's item (keys sent to a menu opened from the notification area may
+        go astray once a window of the program has closed)."""
         self.desktop.open_menu_at(*self.icon)
-        self.desktop.choose_menu_item(downs - 1)
+        out = self.desktop.run_program("session_tool.exe", "menu-rect").stdout.decode()
+        left, top, _, _ = (int(v) for v in out.split())
+        self.desktop.move(left + 40, top + self.ITEM_CENTRES[downs - 1])
+        self.desktop.buttons("down 1", "up 1")
 
     def test_activate_works_during_startup_and_a_double_click_shows_the_window(self):
         # During start-up: the menu's Activate shows the window and puts the pointer on it.
@@ -49,12 +58,10 @@ class Tray(unittest.TestCase):
         shot = self.desktop.screenshot("options.png")
         self.assertTrue(self.desktop.shows_icon_in_notification_area(shot, WINDOW_ICON),
                         "the picture does not show the program's icon in the notification area")
-        # The key goes to the foreground window: wait until the dialog is it.
-        self.assertTrue(wait_until(lambda: self.desktop.foreground() == "Options", 10),
-                        "the dialog never took the keyboard")
-        self.desktop.key("Escape")
+        # Its Cancel button closes it.
+        self.assertEqual(self.desktop.run_program("session_tool.exe", "press", "Options", "2").returncode, 0)
         self.assertTrue(wait_until(lambda: not self.desktop.windows_named("Options", only_visible=True), 10),
-                        "Escape did not close the dialog")
+                        "Cancel did not close the dialog")
 
     def test_shutdown_ends_the_program_and_removes_the_icon(self):
         self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "start-up never ended")

@@ -27,6 +27,7 @@
 //                                 another program might, until it is ended
 //   session_tool menu-open        exit code 0 while a popup menu of the launcher is shown and
 //                                 tracking (taking the keyboard), 1 otherwise
+//   session_tool menu-rect        prints the shown popup menu's screen rectangle
 //   session_tool foreground       prints the caption of the foreground window
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
@@ -234,6 +235,15 @@ int main(int argc, char** argv)
         DWORD thread = launcher_window() != nullptr ? GetWindowThreadProcessId(launcher_window(), nullptr) : 0;
         bool tracking = thread != 0 && GetGUIThreadInfo(thread, &gui) && (gui.flags & GUI_INMENUMODE) != 0;
         return menu != nullptr && IsWindowVisible(menu) && tracking ? 0 : 1;
+    }
+    if (std::strcmp(argv[1], "menu-rect") == 0) {
+        HWND menu = FindWindowA("#32768", nullptr);
+        RECT rect = {};
+        if (menu == nullptr || !IsWindowVisible(menu) || !GetWindowRect(menu, &rect)) {
+            return 1;
+        }
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        return 0;
     }
     if (std::strcmp(argv[1], "foreground") == 0) {
         char caption[256] = {};
