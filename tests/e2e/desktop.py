@@ -219,16 +219,24 @@ class WineDesktop:
     def report(self):
         """The launcher window as the session tool sees it: place, client origin, visibility,
         and each control's text and enabled state by id."""
-        out = self.run_program("session_tool.exe", "report").stdout.decode("latin-1").replace("\r", "")
-        report = {"text": {}, "enabled": {}}
-        for line in out.splitlines():
-            key, _, rest = line.partition(" ")
-            if key in ("text", "enabled"):
-                control, _, value = rest.partition(" ")
-                report[key][int(control)] = value if key == "text" else value.strip() == "1"
-            elif key:
-                report[key] = [int(v) for v in rest.split()]
-        return report
+        # A loaded machine can fail to start a helper now and then: ask again for a while.
+        deadline = time.monotonic() + 15
+        while True:
+            result = self.run_program("session_tool.exe", "report")
+            out = result.stdout.decode("latin-1").replace("\r", "")
+            report = {"text": {}, "enabled": {}}
+            for line in out.splitlines():
+                key, _, rest = line.partition(" ")
+                if key in ("text", "enabled"):
+                    control, _, value = rest.partition(" ")
+                    report[key][int(control)] = value if key == "text" else value.strip() == "1"
+                elif key:
+                    report[key] = [int(v) for v in rest.split()]
+            if "client" in report:
+                return report
+            if time.monotonic() >= deadline:
+                raise AssertionError("no report of the launcher window (exit code %d): %r" % (result.returncode, out))
+            time.sleep(0.2)
 
     def start_program(self, name, *args):
         with open(os.path.join(self.root, "%s.%d.out" % (name, len(self.processes))), "w") as log:
