@@ -137,38 +137,14 @@ def time_healing(desktop, attempts=40):
     raise RuntimeError("the hook did not come back")
 
 
-def vantrel_process(desktop):
-    """The Linux process of this desktop's Vantrel.exe."""
-    for pid in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open("/proc/%s/cmdline" % pid, "rb") as f:
-                command = f.read().decode("latin-1").lower()
-            with open("/proc/%s/environ" % pid, "rb") as f:
-                environment = f.read().split(b"\0")
-        except OSError:
-            continue
-        if "vantrel.exe" in command and ("WINEPREFIX=" + desktop.prefix).encode() in environment:
-            return int(pid)
-    return None
-
-
 def cpu_and_wakeups(pid):
     """CPU seconds used so far, and the context switches of each of the process's threads
     (thread id -> (name, switches))."""
+    from desktop import thread_switches
     with open("/proc/%d/stat" % pid) as f:
         fields = f.read().rsplit(")", 1)[1].split()
     ticks = os.sysconf("SC_CLK_TCK")
-    cpu = (int(fields[11]) + int(fields[12])) / ticks
-    threads = {}
-    for task in os.listdir("/proc/%d/task" % pid):
-        switches = 0
-        with open("/proc/%d/task/%s/status" % (pid, task)) as f:
-            for line in f:
-                if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
-                    switches += int(line.split()[1])
-        with open("/proc/%d/task/%s/comm" % (pid, task)) as f:
-            threads[int(task)] = (f.read().strip(), switches)
-    return cpu, threads
+    return (int(fields[11]) + int(fields[12])) / ticks, thread_switches(pid)
 
 
 def report_idle(title, seconds, cpu, threads_start, threads_end):
@@ -237,7 +213,7 @@ def main():
             launch, launch_baseline = time_launches(desktop, args.launches, desktop.drive_c("C:\\Tools\\tool.log"),
                                                     desktop.drive_c("C:\\Base\\tool.log"))
 
-        pid = vantrel_process(desktop)
+        pid = desktop.linux_process()
         if "footprint" in only:
             before = resources(desktop)
             before.update(memory_breakdown(pid))
@@ -276,7 +252,7 @@ def main():
             desktop.start_program("Vantrel.exe")
             desktop.wait_for_startup_end()
             time.sleep(2)
-            pid = vantrel_process(desktop)
+            pid = desktop.linux_process()
             cpu_xp_start, threads_xp_start = cpu_and_wakeups(pid)
             time.sleep(args.idle_seconds)
             cpu_xp_end, threads_xp_end = cpu_and_wakeups(pid)

@@ -24,8 +24,10 @@ static unsigned hook_installs = 0;
 static HookWatch hook_watch = {};
 // The check's period: short while the user is busy, so that a hook dropped in the middle
 // of a period is told apart at the next check (a period that saw both its events and
-// input after its removal proves nothing); long when idle, so the machine sleeps.
-static UINT hook_check_period = HOOK_CHECK_PERIOD_MS;
+// input after its removal proves nothing). An idle user has no timer at all: the check
+// waits for the first raw input instead, so an idle machine is not woken.
+static UINT hook_check_period = 0;
+static bool waiting_for_input = false;
 
 // A dropped hook found while a button was held: put back as soon as the buttons are up.
 static bool heal_pending = false;
@@ -74,11 +76,52 @@ int reinstall_chord_hook()
     return install_chord_hook();
 }
 
+static void set_hook_check_period(UINT period)
+{
+    if (period != hook_check_period) {
+        hook_check_period = period;
+        SetTimer(main_window, TIMER_HOOK_CHECK, period, nullptr);
+    }
+}
+
+// Mouse and keyboard raw input delivered to the window even while another program has the
+// focus; flags 0 with RIDEV_REMOVE ends it.
+static bool register_input_sink(HWND window, DWORD flags)
+{
+    RAWINPUTDEVICE devices[2] = {};
+    for (RAWINPUTDEVICE& device : devices) {
+        device.usUsagePage = 0x01; // generic desktop controls
+        device.dwFlags = flags;
+        device.hwndTarget = (flags & RIDEV_REMOVE) != 0 ? nullptr : window;
+    }
+    devices[0].usUsage = 0x02; // mouse
+    devices[1].usUsage = 0x06; // keyboard
+    return RegisterRawInputDevices(devices, 2, sizeof devices[0]) != FALSE;
+}
+
+static void wait_for_input()
+{
+    if (!waiting_for_input && register_input_sink(main_window, RIDEV_INPUTSINK)) {
+        waiting_for_input = true;
+        KillTimer(main_window, TIMER_HOOK_CHECK);
+        hook_check_period = 0;
+    } else if (!waiting_for_input) {
+        set_hook_check_period(HOOK_IDLE_CHECK_MS);
+    }
+}
+
+static void stop_waiting_for_input()
+{
+    if (waiting_for_input) {
+        register_input_sink(nullptr, RIDEV_REMOVE);
+        waiting_for_input = false;
+    }
+}
+
 void start_hook_watch(HWND window)
 {
     if (is_vista_or_later()) {
-        hook_check_period = HOOK_CHECK_PERIOD_MS;
-        SetTimer(window, TIMER_HOOK_CHECK, HOOK_CHECK_PERIOD_MS, nullptr);
+        set_hook_check_period(HOOK_IDLE_CHECK_MS);
     }
     WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
 }
@@ -86,20 +129,21 @@ void start_hook_watch(HWND window)
 void stop_hook_watch(HWND window)
 {
     KillTimer(window, TIMER_HOOK_CHECK);
+    stop_waiting_for_input();
     WTSUnRegisterSessionNotification(window);
+}
+
+void on_input_while_idle()
+{
+    if (waiting_for_input) {
+        stop_waiting_for_input();
+        set_hook_check_period(HOOK_BUSY_CHECK_MS);
+    }
 }
 
 static bool mouse_button_held()
 {
     return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0 || (GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0;
-}
-
-static void set_hook_check_period(UINT period)
-{
-    if (period != hook_check_period) {
-        hook_check_period = period;
-        SetTimer(main_window, TIMER_HOOK_CHECK, period, nullptr);
-    }
 }
 
 void on_hook_check_timer()
@@ -116,17 +160,17 @@ void on_hook_check_timer()
     if (verdict == HookVerdict::dropped) {
         heal_pending = true;
     }
-    if (!heal_pending || !hook_installed || launch_allowed == 0) {
-        set_hook_check_period(verdict == HookVerdict::busy ? HOOK_BUSY_CHECK_PERIOD_MS : HOOK_CHECK_PERIOD_MS);
-        return;
-    }
+    bool may_heal = hook_installed && launch_allowed != 0;
     // A gesture in progress keeps its flags: the check comes back soon after.
-    if (mouse_button_held()) {
-        set_hook_check_period(HOOK_RETRY_PERIOD_MS);
-        return;
+    HookPlan plan = plan_hook_check(verdict, heal_pending, may_heal, heal_pending && mouse_button_held());
+    if (plan.step == HookStep::reinstall) {
+        reinstall_chord_hook();
     }
-    reinstall_chord_hook();
-    set_hook_check_period(HOOK_CHECK_PERIOD_MS);
+    if (plan.step == HookStep::wait_for_input) {
+        wait_for_input();
+    } else {
+        set_hook_check_period(plan.period_ms);
+    }
 }
 
 BOOL on_query_end_session()

@@ -4,14 +4,6 @@
 
 #include <windows.h>
 
-// How often the low-level hook is checked; the system may remove it silently.
-constexpr UINT HOOK_CHECK_PERIOD_MS = 5000;
-// The period while the user is busy (input that the hook sees): a hook dropped during a
-// period is then told apart within this time after the next one.
-constexpr UINT HOOK_BUSY_CHECK_PERIOD_MS = 1000;
-// How soon a dropped hook found during a button gesture is looked at again.
-constexpr UINT HOOK_RETRY_PERIOD_MS = 250;
-
 bool is_vista_or_later();
 // Installs the hook unless this launcher holds one already (then it does nothing).
 int install_chord_hook();
@@ -25,8 +17,9 @@ unsigned chord_hook_installs();
 // nothing while a launch holds the hook removed, since the launch installs it at its end.
 int reinstall_chord_hook();
 
-// Starts the periodic check on the launcher window (low-level hook only; the in-process
-// hook is never removed by a time-out) and subscribes to unlock notifications.
+// Starts the check on the launcher window (low-level hook only; the in-process hook is
+// never removed by a time-out) and subscribes to unlock notifications. The check runs while
+// the user is busy; an idle user costs no timer: the first input wakes the check again.
 void start_hook_watch(HWND window);
 
 // Ends what start_hook_watch started; before the window is destroyed.
@@ -36,6 +29,9 @@ void stop_hook_watch(HWND window);
 // the last tick and the hook saw none of it; never while a mouse button is held, so that a
 // gesture in progress keeps its flags.
 void on_hook_check_timer();
+
+// Raw input while the check sleeps: the user is back, and the check runs again soon.
+void on_input_while_idle();
 
 // Windows asks whether the session may end: the hook goes, and the answer is yes.
 BOOL on_query_end_session();

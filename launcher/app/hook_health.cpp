@@ -11,3 +11,19 @@ HookVerdict judge_hook(HookWatch& watch, uint32_t last_input_tick, uint32_t even
     watch.primed = 1;
     return verdict;
 }
+
+HookPlan plan_hook_check(HookVerdict verdict, bool heal_pending, bool may_heal, bool button_held)
+{
+    if (heal_pending && may_heal) {
+        return button_held ? HookPlan{HookStep::check_again, HOOK_RETRY_MS}
+                           : HookPlan{HookStep::reinstall, HOOK_BUSY_CHECK_MS};
+    }
+    switch (verdict) {
+    case HookVerdict::quiet:
+        return HookPlan{HookStep::wait_for_input, 0};
+    case HookVerdict::busy:
+        return HookPlan{HookStep::check_again, HOOK_BUSY_CHECK_MS};
+    default:
+        return HookPlan{HookStep::check_again, HOOK_IDLE_CHECK_MS};
+    }
+}

@@ -18,3 +18,25 @@ enum class HookVerdict {
 
 // Records this check's counts and judges the hook by what changed since the last check.
 HookVerdict judge_hook(HookWatch& watch, uint32_t last_input_tick, uint32_t events_seen);
+
+// What the check does next.
+enum class HookStep {
+    check_again,      // look again after the period
+    reinstall,        // put the hook back, then look again after the period
+    wait_for_input,   // nothing to watch until the user does something: no timer at all
+};
+
+struct HookPlan {
+    HookStep step;
+    uint32_t period_ms;
+};
+
+constexpr uint32_t HOOK_IDLE_CHECK_MS = 5000;
+constexpr uint32_t HOOK_BUSY_CHECK_MS = 1000;
+constexpr uint32_t HOOK_RETRY_MS = 250;
+
+// The next step after a check. heal_pending: a dropped hook has been found and not yet put
+// back; may_heal: the launcher holds the hook (no launch keeps it removed); button_held: a
+// gesture is in progress, whose flags a reinstall would lose. An idle user needs no check:
+// the first input wakes the watch again.
+HookPlan plan_hook_check(HookVerdict verdict, bool heal_pending, bool may_heal, bool button_held);

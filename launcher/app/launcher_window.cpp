@@ -337,6 +337,9 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
     case WM_TIMER:
         on_timer(window, wparam);
         return FALSE;
+    case WM_INPUT:
+        on_input_while_idle();
+        return FALSE; // the default handling frees the input's data
     case WM_MOUSEMOVE:
         on_mouse_move(window, x, y);
         return TRUE;

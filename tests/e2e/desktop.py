@@ -246,6 +246,20 @@ class WineDesktop:
         self.processes.append(process)
         return process
 
+    def linux_process(self, name="Vantrel.exe"):
+        """The Linux process id of this desktop's running program of that name, or None."""
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open("/proc/%s/cmdline" % pid, "rb") as f:
+                    command = f.read().decode("latin-1").lower()
+                with open("/proc/%s/environ" % pid, "rb") as f:
+                    environment = f.read().split(b"\0")
+            except OSError:
+                continue
+            if name.lower() in command and ("WINEPREFIX=" + self.prefix).encode() in environment:
+                return int(pid)
+        return None
+
     def processes_output(self, process):
         """The file a program started with start_program writes its output to."""
         index = self.processes.index(process)
@@ -453,3 +467,21 @@ def read_lines(path):
             return [line.strip() for line in f if line.strip()]
     except FileNotFoundError:
         return []
+
+
+def thread_switches(pid):
+    """The context switches so far of each thread of a Linux process: thread id -> (name,
+    switches). A thread that sleeps in the kernel adds none; each wake-up adds one or more."""
+    threads = {}
+    for task in os.listdir("/proc/%d/task" % pid):
+        switches = 0
+        try:
+            with open("/proc/%d/task/%s/status" % (pid, task)) as f:
+                for line in f:
+                    if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                        switches += int(line.split()[1])
+            with open("/proc/%d/task/%s/comm" % (pid, task)) as f:
+                threads[int(task)] = (f.read().strip(), switches)
+        except OSError:
+            continue  # a thread that ended meanwhile
+    return threads

@@ -3,7 +3,7 @@ closing hides it, one instance per desktop, and the hook surviving its removal."
 import time
 import unittest
 
-from desktop import CAPTION, WineDesktop, wait_until
+from desktop import CAPTION, WineDesktop, thread_switches, wait_until
 
 # Somewhere on the desktop, away from where the window stands.
 DESKTOP_SPOT = (150, 150)
@@ -70,11 +70,11 @@ class LauncherCase:
                     process.wait()
             self.assertTrue(wait_until(lambda: not self.desktop.windows_named(), 10))
 
-    def chords_work(self):
+    def chords_work(self, timeout=5):
         """Two chords in a row, each bringing the window up. (Under Wine the first press
         after a hook is removed may still reach it, so one chord alone proves little.)"""
         for attempt in range(2):
-            if not self.chord_shows_window():
+            if not self.chord_shows_window(timeout):
                 return False
             self.desktop.key("alt+F4")
             if not wait_until(lambda: not self.desktop.is_visible(), 5):
@@ -85,12 +85,23 @@ class LauncherCase:
 class LowLevelHookLauncher(LauncherCase, unittest.TestCase):
     version = None
 
-    def test_a_hook_dropped_by_the_system_comes_back_by_itself(self):
+    def test_an_idle_launcher_sleeps_and_a_dropped_hook_comes_back_by_itself(self):
         self.wait_for_startup_end()
-        self.assertEqual(self.desktop.run_program("session_tool.exe", "remove-hook").returncode, 1)
-        # The launcher's check runs every few seconds; no user action is needed.
+        # Idle: once the check has seen a quiet spell it needs no timer; nothing wakes the
+        # program until the user does something.
         time.sleep(6)
-        self.assertTrue(wait_until(self.chords_work, 20, interval=1), "chords did not come back")
+        pid = self.desktop.linux_process()
+        before = thread_switches(pid)
+        time.sleep(8)
+        woken = {tid: count - before.get(tid, (name, 0))[1] for tid, (name, count) in thread_switches(pid).items()}
+        self.assertLessEqual(sum(woken.values()), 2, "an idle launcher woke up: %s" % woken)
+        # Dropped while idle, then again right after use: the check finds it soon after the
+        # first input, without the user doing anything but go on.
+        for moment in ("while idle", "right after use"):
+            self.assertEqual(self.desktop.run_program("session_tool.exe", "remove-hook").returncode, 1, moment)
+            dropped = time.monotonic()
+            self.assertTrue(wait_until(lambda: self.chords_work(1), 20, interval=0.2), "chords did not come back " + moment)
+            self.assertLess(time.monotonic() - dropped, 8, "the hook came back late " + moment)
 
 
     def test_a_window_of_another_program_with_the_same_caption_does_not_block_start_up(self):

@@ -32,4 +32,27 @@ TEST(HookHealth, OnlyInputTheHookMissedCountsAsDropped)
     EXPECT_EQ(judge_hook(watch, 50000, 0), HookVerdict::quiet);
 }
 
+TEST(HookHealth, AnIdleUserCostsNoTimerAndADroppedHookWaitsForTheButtonsToBeUp)
+{
+    struct Case {
+        const char* name;
+        HookVerdict verdict;
+        bool heal_pending, may_heal, button_held;
+        HookPlan plan;
+    } cases[] = {
+        {"idle", HookVerdict::quiet, false, true, false, {HookStep::wait_for_input, 0}},
+        {"busy, hook alive", HookVerdict::busy, false, true, false, {HookStep::check_again, HOOK_BUSY_CHECK_MS}},
+        {"dropped", HookVerdict::dropped, true, true, false, {HookStep::reinstall, HOOK_BUSY_CHECK_MS}},
+        {"dropped during a gesture", HookVerdict::dropped, true, true, true, {HookStep::check_again, HOOK_RETRY_MS}},
+        {"gesture over, idle since", HookVerdict::quiet, true, true, false, {HookStep::reinstall, HOOK_BUSY_CHECK_MS}},
+        {"a launch holds it removed", HookVerdict::dropped, true, false, false, {HookStep::check_again, HOOK_IDLE_CHECK_MS}},
+        {"a launch holds it removed, idle", HookVerdict::quiet, true, false, false, {HookStep::wait_for_input, 0}},
+    };
+    for (const Case& c : cases) {
+        HookPlan plan = plan_hook_check(c.verdict, c.heal_pending, c.may_heal, c.button_held);
+        EXPECT_EQ(plan.step, c.plan.step) << c.name;
+        EXPECT_EQ(plan.period_ms, c.plan.period_ms) << c.name;
+    }
+}
+
 } // namespace
