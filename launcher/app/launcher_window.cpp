@@ -133,7 +133,6 @@ void show_launcher_window(HWND window)
 
 void hide_launcher_window(HWND window)
 {
-    forget_hover(window);
     // Only a shown window has a position worth keeping: a repeated hide within a launch
     // chain would otherwise store where the minimised window stands.
     if (flag_on(options.remember_location) && window_shown == 1) {
@@ -151,6 +150,8 @@ void hide_launcher_window(HWND window)
     }
     ShowWindow(window, SW_HIDE);
     window_shown = 0;
+    // Unlit once hidden: the panel's controls need no repaint.
+    forget_hover(window);
 }
 
 bool defer_to_open_dialog()

@@ -65,12 +65,23 @@ static void set_panel_lit(HWND window, const PanelControls& panel, BOOL lit)
     EnableWindow(GetDlgItem(window, panel.link), lit);
 }
 
+// The panel whose controls are lit and whether the status line holds text: unlighting
+// touches only those. Each control changed costs a trip through the window system and a
+// repaint, and every hide (so every launch, while the started program is getting going)
+// unlights.
+static int lit_panel;
+static bool status_shown;
+
 void clear_panel_highlight(HWND window)
 {
-    for (const PanelControls& controls : panel_controls) {
-        set_panel_lit(window, controls, FALSE);
+    if (lit_panel != 0) {
+        set_panel_lit(window, panel_controls[lit_panel - 1], FALSE);
+        lit_panel = 0;
     }
-    SetDlgItemTextA(window, IDC_STATUS, "");
+    if (status_shown) {
+        SetDlgItemTextA(window, IDC_STATUS, "");
+        status_shown = false;
+    }
 }
 
 void forget_hover(HWND window)
@@ -93,6 +104,8 @@ void on_mouse_move(HWND window, int x, int y)
     if (panel != 0) {
         const PanelControls& controls = panel_controls[panel - 1];
         set_panel_lit(window, controls, TRUE);
+        lit_panel = panel;
+        status_shown = true;
         char name[ITEM_TEXT_SIZE] = {};
         GetDlgItemTextA(window, controls.name, name, sizeof name);
         if (panel_out_of_reach(panel)) {

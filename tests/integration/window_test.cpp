@@ -174,11 +174,11 @@ TEST_F(LauncherWindow, HideDisablesEveryPanelAndClearsTheStatusLine)
 {
     end_startup();
     SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
-    for (const PanelControls& panel : panel_controls) {
-        EnableWindow(GetDlgItem(window, panel.group), TRUE);
-        EnableWindow(GetDlgItem(window, panel.name), TRUE);
-        EnableWindow(GetDlgItem(window, panel.link), TRUE);
-    }
+    // The pointer over panel 1, then over panel 2: one panel lit, its name in the status line.
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(60, 60));
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(180, 60));
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(window, panel_controls[1].name)));
+    ASSERT_FALSE(IsWindowEnabled(GetDlgItem(window, panel_controls[0].name)));
     SetDlgItemTextA(window, IDC_STATUS, "Notepad");
     hide_launcher_window(window);
     for (const PanelControls& panel : panel_controls) {
