@@ -4,24 +4,49 @@
 
 #include <shlobj.h>
 
+#include <cstring>
+
 #include "text_buffer.h"
 
-static void resolve_install_folder()
+// The install folder the installer wrote under one registry root; false when there is none
+// (or it does not fit the buffer whole).
+static bool read_install_value(HKEY root, char* out)
 {
-    char buffer[PATH_BUFFER_SIZE] = {};
-    copy_text(install_folder, PATH_BUFFER_SIZE, ".");
-
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, INSTALL_KEY, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
-        return;
+    if (RegOpenKeyExA(root, INSTALL_KEY, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return false;
     }
     // One byte less than the buffer, so the zero-filled buffer always ends in a NUL.
+    char buffer[PATH_BUFFER_SIZE] = {};
     DWORD size = PATH_BUFFER_SIZE - 1;
-    LONG result = RegQueryValueExA(key, INSTALL_VALUE, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
+    DWORD type = 0;
+    LONG result = RegQueryValueExA(key, INSTALL_VALUE, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
     RegCloseKey(key);
-    if (result == ERROR_SUCCESS) {
-        copy_text(install_folder, PATH_BUFFER_SIZE, buffer);
+    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) || buffer[0] == '\0') {
+        return false;
     }
+    copy_text(out, PATH_BUFFER_SIZE, buffer);
+    return true;
+}
+
+// The folder of the program's own files (its sounds): where the installer put them for this
+// user, else for everyone, else the folder Vantrel.exe runs from. Never the current folder,
+// which for a program started at log-on is the system folder.
+static void resolve_install_folder()
+{
+    if (read_install_value(HKEY_CURRENT_USER, install_folder) ||
+        read_install_value(HKEY_LOCAL_MACHINE, install_folder)) {
+        return;
+    }
+    char program[PATH_BUFFER_SIZE] = {};
+    DWORD length = GetModuleFileNameA(nullptr, program, sizeof program);
+    char* last = length > 0 && length < sizeof program ? std::strrchr(program, '\\') : nullptr;
+    if (last == nullptr) {
+        copy_text(install_folder, PATH_BUFFER_SIZE, ".");
+        return;
+    }
+    *last = '\0';
+    copy_text(install_folder, PATH_BUFFER_SIZE, program);
 }
 
 static void resolve_data_folder()

@@ -14,10 +14,10 @@ namespace {
 
 const char* const SHELL_FOLDERS = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
-void set_install_value(const std::string& bytes)
+void set_install_value(const std::string& bytes, HKEY root = HKEY_LOCAL_MACHINE)
 {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, INSTALL_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(root, INSTALL_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(RegSetValueExA(key, INSTALL_VALUE, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
                              static_cast<DWORD>(bytes.size())),
@@ -28,6 +28,16 @@ void set_install_value(const std::string& bytes)
 void delete_install_key()
 {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, INSTALL_KEY);
+    RegDeleteKeyA(HKEY_CURRENT_USER, INSTALL_KEY);
+}
+
+// The folder this program runs from.
+std::string program_folder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    *strrchr(path, '\\') = '\0';
+    return path;
 }
 
 std::string local_appdata()
@@ -105,14 +115,14 @@ void expect_every_path_below(const std::string& folder)
     EXPECT_EQ(std::string(text_folder), folder + "\\Text");
 }
 
-TEST(ResolvePaths, MissingKeyGivesDotAndThePerUserDataFolder)
+TEST(ResolvePaths, MissingKeysGiveTheProgramFolderAndThePerUserDataFolder)
 {
     delete_install_key();
     std::string expected = local_appdata() + "\\Brasmoor\\Vantrel";
     ASSERT_FALSE(is_folder(expected));
 
     resolve_paths();
-    EXPECT_STREQ(install_folder, ".");
+    EXPECT_EQ(std::string(install_folder), program_folder());
     expect_every_path_below(expected);
     EXPECT_TRUE(is_folder(expected));
     EXPECT_TRUE(is_folder(expected + "\\Shortcuts"));
@@ -128,12 +138,32 @@ TEST(ResolvePaths, ValueOfExactly1023BytesIsTaken)
     EXPECT_EQ(std::string(install_folder), folder);
 }
 
-TEST(ResolvePaths, ValueOf1024BytesGivesDot)
+TEST(ResolvePaths, TheUsersInstallComesFirstThenEveryonesThenTheProgramFolder)
 {
-    std::string folder = "C:\\" + std::string(1020, 'i');
-    set_install_value(std::string(folder.c_str(), folder.size() + 1));
-    resolve_paths();
-    EXPECT_STREQ(install_folder, ".");
+    const std::string too_long = "C:\\" + std::string(1020, 'i');
+    struct Case {
+        const char* name;
+        const char* per_user; // nullptr: no value
+        const char* all_users;
+        std::string expected;
+    } cases[] = {
+        {"a per-user install", "C:\\Mine", nullptr, "C:\\Mine"},
+        {"an install for everyone", nullptr, "C:\\Everyone", "C:\\Everyone"},
+        {"both: the user's own wins", "C:\\Mine", "C:\\Everyone", "C:\\Mine"},
+        {"an empty per-user value", "", "C:\\Everyone", "C:\\Everyone"},
+        {"a value too long for the buffer", too_long.c_str(), nullptr, program_folder()},
+    };
+    for (const Case& c : cases) {
+        delete_install_key();
+        if (c.per_user != nullptr) {
+            set_install_value(std::string(c.per_user) + '\0', HKEY_CURRENT_USER);
+        }
+        if (c.all_users != nullptr) {
+            set_install_value(std::string(c.all_users) + '\0');
+        }
+        resolve_paths();
+        EXPECT_EQ(std::string(install_folder), c.expected) << c.name;
+    }
 }
 
 TEST(ResolvePaths, ExistingFoldersAndTheirContentsAreKept)
@@ -168,7 +198,7 @@ TEST(ResolvePaths, UncreatableDataFolderFallsBackToTheInstallFolder)
     EXPECT_TRUE(is_folder(install + "\\Text"));
 }
 
-TEST(ResolvePaths, BothFallbacksMakeEveryPathRelativeToTheCurrentFolder)
+TEST(ResolvePaths, BothFallbacksPutEveryPathInTheProgramFolderNotTheCurrentOne)
 {
     delete_install_key();
     make_data_folder_uncreatable();
@@ -176,11 +206,13 @@ TEST(ResolvePaths, BothFallbacksMakeEveryPathRelativeToTheCurrentFolder)
     ASSERT_TRUE(SetCurrentDirectoryA(current.c_str()));
 
     resolve_paths();
-    EXPECT_STREQ(install_folder, ".");
-    expect_every_path_below(".");
-    EXPECT_STREQ(panel_data_path, ".\\Launcher.lst");
-    EXPECT_TRUE(is_folder(current + "\\Shortcuts"));
-    EXPECT_TRUE(is_folder(current + "\\Text"));
+    std::string program = program_folder();
+    EXPECT_EQ(std::string(install_folder), program);
+    expect_every_path_below(program);
+    EXPECT_TRUE(is_folder(program + "\\Shortcuts"));
+    EXPECT_FALSE(is_folder(current + "\\Shortcuts"));
+    RemoveDirectoryA((program + "\\Shortcuts").c_str());
+    RemoveDirectoryA((program + "\\Text").c_str());
 }
 
 } // namespace
