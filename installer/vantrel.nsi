@@ -20,6 +20,22 @@ Unicode true
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define SHUTDOWN_COMMAND 32772
+; The sound files the installer puts beside the program: the uninstaller removes these and
+; no other .wav file a user may keep there.
+!macro DELETE_SOUNDS
+  Delete "$INSTDIR\balloon-common.wav"
+  Delete "$INSTDIR\basic-activation.wav"
+  Delete "$INSTDIR\basic-changing.wav"
+  Delete "$INSTDIR\basic-launching.wav"
+  Delete "$INSTDIR\clock-common.wav"
+  Delete "$INSTDIR\clock-launching.wav"
+  Delete "$INSTDIR\echo-activation.wav"
+  Delete "$INSTDIR\echo-changing.wav"
+  Delete "$INSTDIR\echo-launching.wav"
+  Delete "$INSTDIR\pinball-activation.wav"
+  Delete "$INSTDIR\pinball-changing.wav"
+  Delete "$INSTDIR\pinball-launching.wav"
+!macroend
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -99,9 +115,19 @@ Section "Start Vantrel when I log on" SectionLogon
   WriteRegStr HKCU "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\Vantrel.exe"'
 SectionEnd
 
-; The program asks for a log-off on newer systems when it is started this way.
+; The program asks for a log-off on newer systems when it is started this way. A silent
+; install asks nothing: it starts the program (without the offer) only when told to with /Run.
 Function .onInstSuccess
-  Exec '"$INSTDIR\Vantrel.exe" /reboot'
+  ${If} ${Silent}
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/Run" $1
+    ${IfNot} ${Errors}
+      Exec '"$INSTDIR\Vantrel.exe"'
+    ${EndIf}
+  ${Else}
+    Exec '"$INSTDIR\Vantrel.exe" /reboot'
+  ${EndIf}
 FunctionEnd
 
 Function un.onInit
@@ -114,7 +140,7 @@ Section "Uninstall"
   !insertmacro END_RUNNING_COPY
   Delete "$INSTDIR\Vantrel.exe"
   Delete "$INSTDIR\chordhook.dll"
-  Delete "$INSTDIR\*.wav"
+  !insertmacro DELETE_SOUNDS
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   RMDir "$INSTDIR\.."
