@@ -212,8 +212,12 @@ void confirm_text_item(HWND dialog)
     EndDialog(dialog, 1);
 }
 
+// The panel and set the open Emailer or Text Clipboard dialog is for.
+CommandTarget dialog_target;
+
 // The Emailer and Text Clipboard dialogs differ only in how they open and confirm; Cancel
-// ends either with 0, and a confirmation that fails keeps the dialog open.
+// ends either with 0, and a confirmation that fails keeps the dialog open. A confirmation
+// for a panel that is no longer the one shown and selected writes nothing.
 template <void (*open)(HWND, LPARAM), void (*confirm)(HWND)>
 INT_PTR CALLBACK item_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
 {
@@ -223,6 +227,10 @@ INT_PTR CALLBACK item_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPAR
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wparam) == IDOK) {
+            if (!command_target_still_current(dialog_target)) {
+                EndDialog(dialog, 0);
+                return TRUE;
+            }
             confirm(dialog);
             return TRUE;
         }
@@ -271,6 +279,7 @@ INT_PTR CALLBACK text_copier_proc(HWND dialog, UINT message, WPARAM wparam, LPAR
 
 INT_PTR run_dialog(int id, DLGPROC procedure, LPARAM parameter)
 {
+    dialog_target = current_command_target();
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), main_window, procedure, parameter);
 }
 

@@ -139,6 +139,20 @@ void on_command_ready_timer(HWND window)
     command_ready = 1;
 }
 
+CommandTarget current_command_target()
+{
+    return CommandTarget{current_set, selected_panel};
+}
+
+bool command_target_still_current(const CommandTarget& target)
+{
+    if (target.set == current_set && target.panel == selected_panel) {
+        return true;
+    }
+    show_error_message("The panels changed while the dialog was open; nothing was changed.");
+    return false;
+}
+
 void empty_panel(int panel, bool delete_text_file)
 {
     if (panel < 1 || panel > PANELS_PER_SET || !occupied(panel)) {
@@ -162,8 +176,12 @@ void move_panel(int target)
     if (!occupied(target)) {
         move_item(source, target);
     } else {
+        CommandTarget opened_for = current_command_target();
         INT_PTR choice = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OVERWRITE_EXCHANGE),
                                          main_window, overwrite_exchange_proc, 0);
+        if (choice != CHOICE_CANCEL && !command_target_still_current(opened_for)) {
+            return;
+        }
         if (choice == CHOICE_OVERWRITE) {
             delete_text_file_of(target);
             move_item(source, target);

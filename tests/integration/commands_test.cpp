@@ -576,6 +576,62 @@ TEST_F(Commands, ActivationsWhileADialogIsOpenLeaveItsPanelAndSetAlone)
     EXPECT_EQ(section, 1);
 }
 
+TEST_F(Commands, ADialogsAnswerForASetNoLongerShownIsRefused)
+{
+    PanelSet set = empty_set();
+    put_item(set, 1, "@EOne@1one@example.com");
+    put_item(set, 3, "@EThree@1three@example.com");
+    start(set);
+    // Whatever changed the set under the open dialog (the activation guard keeps this from
+    // happening through the window's own requests), the answer must not land elsewhere.
+    struct Case {
+        const char* caption;
+        int panel;
+        WORD command;
+        int answer;
+    } const cases[] = {
+        {"Emailer", 2, ID_ADD_EMAILER, IDOK},
+        {"Text Clipboard", 2, ID_ADD_TEXT_CLIPBOARD, IDOK},
+        {"Emailer", 1, ID_PROPERTIES, IDOK},
+        {"Overwrite / Exchange", 1, ID_MOVE_TO_1 + 2, IDC_OVERWRITE},
+    };
+    for (const Case& c : cases) {
+        static int answer;
+        answer = c.answer;
+        answerer.expect(c.caption, [](HWND dialog) {
+            if (GetDlgItem(dialog, IDC_DISPLAY_NAME) != nullptr) {
+                DialogAnswerer::type(dialog, IDC_DISPLAY_NAME, "Changed");
+            }
+            if (GetDlgItem(dialog, IDC_EMAIL_ADDRESS) != nullptr) {
+                DialogAnswerer::type(dialog, IDC_EMAIL_ADDRESS, "changed@example.com");
+            }
+            if (GetDlgItem(dialog, IDC_TEXT) != nullptr) {
+                DialogAnswerer::type(dialog, IDC_TEXT, "changed");
+            }
+            section = 1;
+            select_current_set();
+            DialogAnswerer::press(dialog, answer);
+        });
+        answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
+        command(c.panel, c.command);
+        ASSERT_TRUE(answerer.all_answered()) << c.caption << ": the answer was taken";
+        EXPECT_EQ(DialogAnswerer::error_texts().back(),
+                  "The panels changed while the dialog was open; nothing was changed.")
+            << c.caption;
+        EXPECT_EQ(std::memcmp(&panel_sets[0], &set, sizeof set), 0) << c.caption << ": the centre set changed";
+        const PanelSet empty = empty_set();
+        const PanelSet saved = saved_set();
+        EXPECT_EQ(std::memcmp(&panel_sets[1], &empty, sizeof set), 0) << c.caption << ": written elsewhere";
+        EXPECT_EQ(std::memcmp(&saved, &set, sizeof set), 0) << c.caption;
+        section = 0;
+        select_current_set();
+    }
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\Text\\*.txt").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "a text file was made for the refused item: " << found.cFileName;
+    FindClose(search);
+}
+
 TEST_F(Commands, ADisplayNameHoldingTheSeparatorIsRefusedInBothDialogs)
 {
     start(empty_set());
