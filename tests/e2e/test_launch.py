@@ -1,5 +1,6 @@
 """Launching from the real program: a chord, a move onto a panel with the left button held,
 its release; small probe programs record how they were started."""
+import getpass
 import os
 import time
 import unittest
@@ -188,6 +189,22 @@ class Launching(unittest.TestCase):
         self.assertEqual(len(starts), 1)
         self.assertEqual(starts[0][1].lower(), shortcut.lower())
         self.assertEqual(self.desktop.probe_starts(BROWSER), [])
+
+    def test_a_shortcut_dropped_again_from_the_shortcuts_folder_stays_the_same_file(self):
+        # With the option on, shortcuts dropped from elsewhere move into the Shortcuts folder;
+        # one that is already there is registered as it stands.
+        name = "C:\\users\\%s\\AppData\\Local\\Brasmoor\\Vantrel\\Shortcuts\\Site.url" % getpass.getuser()
+        self.start([name], remove_original_shortcuts=1,
+                   files={name: b"[InternetShortcut]\r\nURL=http://example.com/\r\n"})
+        self.assertEqual(self.desktop.run_program("session_tool.exe", "drop", "180", "60", name).returncode, 0)
+        saved = lambda: records.panel_set_items(self.desktop.read_data("Launcher.lst"))
+        self.assertTrue(wait_until(lambda: saved()[1] != "", 10), "the drop registered nothing")
+        self.assertEqual(saved()[:2], [name, name])
+        self.assertEqual(os.listdir(os.path.dirname(self.desktop.drive_c(name))), ["Site.url"])
+        for count, panel in enumerate((1, 2), start=1):
+            wait_until(lambda: not self.desktop.is_visible(), 5)
+            self.release_over(PANELS[panel])
+            self.assertEqual(len(self.starts(URL_OPENER, count)), count, "panel %d did not start" % panel)
 
     def test_emailer_and_text_items(self):
         text_file = "C:\\Texts\\note.txt"

@@ -28,6 +28,9 @@
 //   session_tool menu-open        exit code 0 while a popup menu of the launcher is shown and
 //                                 tracking (taking the keyboard), 1 otherwise
 //   session_tool menu-rect        prints the shown popup menu's screen rectangle
+//   session_tool drop X Y FILE    drops the file on the launcher window at the client point,
+//                                 as Explorer does at the end of a drag: drop_into.dll, loaded
+//                                 into the launcher, posts the message from inside it
 //   session_tool foreground       prints the caption of the foreground window
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
@@ -46,6 +49,7 @@
 
 #include <psapi.h>
 #include <shellapi.h>
+#include <shlobj.h>
 #include <winternl.h>
 
 #include <string>
@@ -138,6 +142,44 @@ static int count_windows(DWORD process_id)
 static HWND launcher_window()
 {
     return FindWindowA(nullptr, "Vantrel - Brasmoor");
+}
+
+// A window message's memory cannot cross processes: the request goes to a small library that
+// the launcher is made to load, and that library posts the drop.
+static int drop_into_launcher(const char* x, const char* y, const char* file)
+{
+    char library[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, library, sizeof library);
+    char* folder_end = std::strrchr(library, '\\') + 1;
+    std::strcpy(folder_end, "drop_request.txt");
+    FILE* request = std::fopen(library, "wb");
+    if (request == nullptr) {
+        return 1;
+    }
+    std::fprintf(request, "%s %s %s", x, y, file);
+    std::fclose(request);
+    std::strcpy(folder_end, "drop_into.dll");
+    DWORD id = 0;
+    GetWindowThreadProcessId(launcher_window(), &id);
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, id);
+    if (process == nullptr) {
+        return 1;
+    }
+    void* remote = VirtualAllocEx(process, nullptr, sizeof library, MEM_COMMIT, PAGE_READWRITE);
+    HANDLE thread = nullptr;
+    if (remote != nullptr && WriteProcessMemory(process, remote, library, sizeof library, nullptr)) {
+        auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+        thread = CreateRemoteThread(process, nullptr, 0, load, remote, 0, nullptr);
+    }
+    DWORD loaded = 0;
+    if (thread != nullptr) {
+        WaitForSingleObject(thread, 10000);
+        GetExitCodeThread(thread, &loaded);
+        CloseHandle(thread);
+    }
+    CloseHandle(process);
+    return loaded != 0 ? 0 : 1;
 }
 
 static int start_from_shortcut(const char* program, char* shortcut)
@@ -235,6 +277,9 @@ int main(int argc, char** argv)
         DWORD thread = launcher_window() != nullptr ? GetWindowThreadProcessId(launcher_window(), nullptr) : 0;
         bool tracking = thread != 0 && GetGUIThreadInfo(thread, &gui) && (gui.flags & GUI_INMENUMODE) != 0;
         return menu != nullptr && IsWindowVisible(menu) && tracking ? 0 : 1;
+    }
+    if (std::strcmp(argv[1], "drop") == 0 && argc >= 5) {
+        return drop_into_launcher(argv[2], argv[3], argv[4]);
     }
     if (std::strcmp(argv[1], "menu-rect") == 0) {
         HWND menu = FindWindowA("#32768", nullptr);
