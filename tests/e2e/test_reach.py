@@ -2,7 +2,9 @@
 pulled out) against panels whose target was deleted: the first are kept with their
 connections through activations, a section change, a save and a Shutdown, and show as before
 once the drive is back; the second are emptied as always."""
+import ctypes
 import os
+import subprocess
 import time
 import unittest
 
@@ -82,6 +84,56 @@ class OutOfReach(unittest.TestCase):
         report = self.show()
         self.assertNotEqual(report["text"][NAME_LABELS[0]], "")
         self.assertNotIn("not reachable", self.status_over(report, PANEL1))
+
+
+def hanging_mount(folder):
+    """A file system at folder that never answers: every look at a file in it waits until the
+    returned descriptor is closed. None where mounting is not allowed."""
+    try:
+        device = os.open("/dev/fuse", os.O_RDWR)
+    except OSError:
+        return None
+    libc = ctypes.CDLL(None, use_errno=True)
+    options = "fd=%d,rootmode=40000,user_id=0,group_id=0" % device
+    if libc.mount(b"vantrel-hang", folder.encode(), b"fuse", 0, options.encode()) != 0:
+        os.close(device)
+        return None
+    return device
+
+
+class HangingServer(unittest.TestCase):
+    """A network share whose server takes its time (here: forever) never freezes the window."""
+
+    def setUp(self):
+        self.desktop = WineDesktop().start()
+        self.desktop.stop_after(self)
+        share = os.path.join(self.desktop.root, "share")
+        os.makedirs(share)
+        self.device = hanging_mount(share)
+        if self.device is None:
+            self.skipTest("mounting a file system is not allowed here")
+        # Closing the descriptor ends every wait on the share; then it goes.
+        self.addCleanup(subprocess.run, ["umount", "-l", share])
+        self.addCleanup(os.close, self.device)
+        server = os.path.join(self.desktop.prefix, "dosdevices", "unc", "slowserver")
+        os.makedirs(server)
+        os.symlink(share, os.path.join(server, "share"))
+        kept = self.desktop.make_folders(["Kept"])[0]
+        self.desktop.seed_data({"Launcher.lst": records.panel_set(["\\\\slowserver\\share\\Report.txt", kept]),
+                                "Launcher.opt": records.options(remember_location=1, window_x=300, window_y=200)})
+
+    def test_the_window_comes_up_at_once_with_the_panel_kept(self):
+        self.desktop.start_program("Vantrel.exe")
+        self.assertTrue(self.desktop.wait_for_startup_end(), "start-up did not end")
+        for attempt in range(2):
+            self.desktop.chord(150, 150)
+            chorded = time.monotonic()
+            self.assertTrue(wait_until(self.desktop.is_visible, 5), "the window did not come up")
+            self.assertLess(time.monotonic() - chorded, 2.0, "the window waited for the server")
+            report = self.desktop.report()
+            self.assertEqual([report["text"][label] for label in NAME_LABELS[:2]], ["Report.txt", "Kept"])
+            self.desktop.key("alt+F4")
+            self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 5))
 
 
 if __name__ == "__main__":
