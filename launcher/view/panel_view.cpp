@@ -66,8 +66,9 @@ ItemLook look_of(const char* item)
     return look;
 }
 
-// How long the launcher waits for a drive or share to answer before it takes it as out of
-// reach: an offline server can take tens of seconds, and the window must not freeze.
+// How long the launcher waits for the drives and shares of a redraw to answer before it
+// takes those still silent as out of reach: an offline server can take tens of seconds,
+// and the window must not freeze.
 constexpr DWORD REACH_TIME_LIMIT_MS = 300;
 
 struct ReachQuery {
@@ -99,54 +100,81 @@ DWORD WINAPI ask_about_target(void* parameter)
     return 0;
 }
 
-// Asks the drive or share of a path item whether it answers, and then about the file. A
-// fixed drive is asked at once; anything that may hang (network, removable media) is asked
-// on a thread of its own and taken as out of reach when no answer comes in time (the thread
-// finishes on its own).
-TargetReach reach_of(const char* item)
+const char* panel_item(int index)
 {
-    char root[ITEM_TEXT_SIZE] = {};
-    if (!target_root(item, root, sizeof root)) {
-        return TargetReach::present;
+    return is_occupied(*current_set, index + 1) ? current_set->item_text[index] : "";
+}
+
+// Whether a root is the system drive's ("C:\"): that drive answers for as long as the
+// system itself does.
+bool is_system_drive(const char* root)
+{
+    char system[MAX_PATH] = {};
+    UINT length = GetSystemDirectoryA(system, sizeof system);
+    return root[0] != '\\' && length >= 3 && length < sizeof system && (root[0] | 0x20) == (system[0] | 0x20);
+}
+
+// Whether the path items of panels first .. first + count - 1 can be reached. The system
+// drive is asked at once. Any other drive, whatever its type (a drive letter can name a
+// network share, and under Wine even asking a drive's type looks at it), and any share is
+// asked on a thread of its own, all of them at once; the answers are awaited together for at
+// most REACH_TIME_LIMIT_MS, and a drive or share that has not answered by then is out of
+// reach (its thread finishes on its own).
+void reach_of_panels(int first, int count, TargetReach* reach)
+{
+    ReachQuery* queries[PANEL_COUNT] = {};
+    HANDLE threads[PANEL_COUNT] = {};
+    for (int i = first; i < first + count; ++i) {
+        const char* item = panel_item(i);
+        reach[i] = TargetReach::present;
+        char root[ITEM_TEXT_SIZE] = {};
+        if (item[0] == '\0' || is_special_item(item) || !target_root(item, root, sizeof root)) {
+            continue;
+        }
+        if (is_system_drive(root)) {
+            DWORD root_error = error_of(root);
+            reach[i] = judge_target(root_error, root_error == 0 ? error_of(item) : 0);
+            continue;
+        }
+        auto* query = new ReachQuery();
+        std::memcpy(query->root, root, sizeof root);
+        std::strncpy(query->path, item, sizeof query->path - 1);
+        query->references = 2;
+        threads[i] = CreateThread(nullptr, 0, ask_about_target, query, 0, nullptr);
+        if (threads[i] == nullptr) {
+            query->references = 1;
+            release(query);
+            reach[i] = TargetReach::unreachable;
+            continue;
+        }
+        queries[i] = query;
     }
-    UINT kind = root[0] != '\\' ? GetDriveTypeA(root) : DRIVE_REMOTE;
-    if (kind == DRIVE_NO_ROOT_DIR) {
-        return TargetReach::unreachable;
+    DWORD asked = GetTickCount();
+    for (int i = first; i < first + count; ++i) {
+        if (threads[i] == nullptr) {
+            continue;
+        }
+        DWORD spent = GetTickCount() - asked;
+        DWORD left = spent < REACH_TIME_LIMIT_MS ? REACH_TIME_LIMIT_MS - spent : 0;
+        bool answered = WaitForSingleObject(threads[i], left) == WAIT_OBJECT_0;
+        CloseHandle(threads[i]);
+        reach[i] = answered ? judge_target(queries[i]->root_error, queries[i]->file_error) : TargetReach::unreachable;
+        release(queries[i]);
     }
-    if (kind == DRIVE_FIXED || kind == DRIVE_RAMDISK) {
-        DWORD root_error = error_of(root);
-        return judge_target(root_error, root_error == 0 ? error_of(item) : 0);
-    }
-    auto* query = new ReachQuery();
-    std::memcpy(query->root, root, sizeof root);
-    std::strncpy(query->path, item, sizeof query->path - 1);
-    query->references = 2;
-    HANDLE thread = CreateThread(nullptr, 0, ask_about_target, query, 0, nullptr);
-    if (thread == nullptr) {
-        query->references = 1;
-        release(query);
-        return TargetReach::unreachable;
-    }
-    bool answered = WaitForSingleObject(thread, REACH_TIME_LIMIT_MS) == WAIT_OBJECT_0;
-    CloseHandle(thread);
-    TargetReach reach = answered ? judge_target(query->root_error, query->file_error) : TargetReach::unreachable;
-    release(query);
-    return reach;
 }
 
 // A panel that does not hold an item shows nothing, whatever its slot still contains. A
 // path item out of reach shows its file name and the empty-panel icon, and asks nothing
 // more of the shell (which could hang on it).
-ItemLook look_of_panel(int index, TargetReach* reach)
+ItemLook look_of_panel(int index, TargetReach reach)
 {
-    const char* item = is_occupied(*current_set, index + 1) ? current_set->item_text[index] : "";
-    *reach = item[0] != '\0' && !is_special_item(item) ? reach_of(item) : TargetReach::present;
-    unreachable[index] = *reach == TargetReach::unreachable;
-    if (*reach == TargetReach::present) {
+    const char* item = panel_item(index);
+    unreachable[index] = reach == TargetReach::unreachable;
+    if (reach == TargetReach::present) {
         return look_of(item);
     }
     ItemLook look = {};
-    if (*reach == TargetReach::unreachable) {
+    if (reach == TargetReach::unreachable) {
         std::strncpy(look.name, target_file_name(item), sizeof look.name - 1);
         look.icon = empty_panel_icon;
     }
@@ -216,12 +244,13 @@ void collect_panel_controls(HWND window)
 static void refresh_all_panels()
 {
     write_shift_label();
+    TargetReach reach[PANEL_COUNT];
+    reach_of_panels(0, PANEL_COUNT, reach);
     ItemLook looks[PANEL_COUNT];
     bool connections_changed = false;
     for (int i = 0; i < PANEL_COUNT; ++i) {
-        TargetReach reach;
-        looks[i] = look_of_panel(i, &reach);
-        if (reach == TargetReach::unreachable) {
+        looks[i] = look_of_panel(i, reach[i]);
+        if (reach[i] == TargetReach::unreachable) {
             SetWindowTextA(panels[i].name, looks[i].name);
         } else if (looks[i].name[0] == '\0') {
             connections_changed |= empty_unresolvable_panel(i);
@@ -247,8 +276,9 @@ static void refresh_all_panels()
 static void refresh_one_panel(int index)
 {
     write_shift_label();
-    TargetReach reach;
-    ItemLook look = look_of_panel(index, &reach);
+    TargetReach reach[PANEL_COUNT];
+    reach_of_panels(index, 1, reach);
+    ItemLook look = look_of_panel(index, reach[index]);
     SetWindowTextA(panels[index].name, look.name);
     if (look.icon != nullptr) {
         set_panel_icon(index, look.icon, look.icon_owned);
