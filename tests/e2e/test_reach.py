@@ -12,7 +12,7 @@ import records
 from desktop import WineDesktop, wait_until
 
 PANEL1, PANEL2, PANEL3 = (60, 60), (180, 60), (290, 60)
-NAME_LABELS = [1025, 1026, 1027]
+NAME_LABELS = [1025, 1026, 1027, 1028, 1030, 1031, 1032, 1033]
 STATUS_LINE = 1079
 ON_THE_DRIVE = "Q:\\Reports\\Report.txt"
 DELETED = "C:\\Gone\\gone.txt"
@@ -102,38 +102,50 @@ def hanging_mount(folder):
 
 
 class HangingServer(unittest.TestCase):
-    """A network share whose server takes its time (here: forever) never freezes the window."""
+    """A network share and a network drive whose server takes its time (here: forever) never
+    freeze the window, however many panels name them."""
 
     def setUp(self):
         self.desktop = WineDesktop().start()
         self.desktop.stop_after(self)
-        share = os.path.join(self.desktop.root, "share")
-        os.makedirs(share)
-        self.device = hanging_mount(share)
+        self.share = os.path.join(self.desktop.root, "share")
+        os.makedirs(self.share)
+        self.device = hanging_mount(self.share)
         if self.device is None:
             self.skipTest("mounting a file system is not allowed here")
         # Closing the descriptor ends every wait on the share; then it goes.
-        self.addCleanup(subprocess.run, ["umount", "-l", share])
+        self.addCleanup(subprocess.run, ["umount", "-l", self.share])
         self.addCleanup(os.close, self.device)
         server = os.path.join(self.desktop.prefix, "dosdevices", "unc", "slowserver")
         os.makedirs(server)
-        os.symlink(share, os.path.join(server, "share"))
-        kept = self.desktop.make_folders(["Kept"])[0]
-        self.desktop.seed_data({"Launcher.lst": records.panel_set(["\\\\slowserver\\share\\Report.txt", kept]),
+        os.symlink(self.share, os.path.join(server, "share"))
+        self.names = ["Report.txt", "Kept", "Budget.txt", "Minutes.txt", "Plan.txt", "Notes.txt", "Draft.txt",
+                      "Q.txt"]
+        items = ["\\\\slowserver\\share\\" + name for name in self.names]
+        items[1] = self.desktop.make_folders(["Kept"])[0]
+        items[7] = "Q:\\Reports\\Q.txt"
+        self.desktop.seed_data({"Launcher.lst": records.panel_set(items),
                                 "Launcher.opt": records.options(remember_location=1, window_x=300, window_y=200)})
 
-    def test_the_window_comes_up_at_once_with_the_panel_kept(self):
+    def test_the_window_comes_up_at_once_with_the_panels_kept(self):
         self.desktop.start_program("Vantrel.exe")
         self.assertTrue(self.desktop.wait_for_startup_end(), "start-up did not end")
+        # Drive Q: leads to the silent server from now on (not before: a Wine program waits
+        # for such a drive as it starts, and so would the session tool).
+        drive = os.path.join(self.desktop.prefix, "dosdevices", "q:")
+        os.symlink(self.share, drive)
         for attempt in range(2):
+            if attempt:
+                self.desktop.key("alt+F4")
+                self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 5))
             self.desktop.chord(150, 150)
             chorded = time.monotonic()
             self.assertTrue(wait_until(self.desktop.is_visible, 5), "the window did not come up")
-            self.assertLess(time.monotonic() - chorded, 2.0, "the window waited for the server")
-            report = self.desktop.report()
-            self.assertEqual([report["text"][label] for label in NAME_LABELS[:2]], ["Report.txt", "Kept"])
-            self.desktop.key("alt+F4")
-            self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 5))
+            # One 300 ms wait for all seven silent panels, mostly spent before the chord ends.
+            self.assertLess(time.monotonic() - chorded, 1.0, "the window waited for the server")
+        os.unlink(drive)
+        report = self.desktop.report()
+        self.assertEqual([report["text"][label] for label in NAME_LABELS], self.names)
 
 
 if __name__ == "__main__":
