@@ -581,6 +581,8 @@ TEST_F(Commands, ADialogsAnswerForASetNoLongerShownIsRefused)
     PanelSet set = empty_set();
     put_item(set, 1, "@EOne@1one@example.com");
     put_item(set, 3, "@EThree@1three@example.com");
+    std::string note = make_text_file("note.txt", "before");
+    put_item(set, 4, "@TNote@1" + note);
     start(set);
     // Whatever changed the set under the open dialog (the activation guard keeps this from
     // happening through the window's own requests), the answer must not land elsewhere.
@@ -593,6 +595,7 @@ TEST_F(Commands, ADialogsAnswerForASetNoLongerShownIsRefused)
         {"Emailer", 2, ID_ADD_EMAILER, IDOK},
         {"Text Clipboard", 2, ID_ADD_TEXT_CLIPBOARD, IDOK},
         {"Emailer", 1, ID_PROPERTIES, IDOK},
+        {"Text Clipboard", 4, ID_PROPERTIES, IDOK},
         {"Overwrite / Exchange", 1, ID_MOVE_TO_1 + 2, IDC_OVERWRITE},
     };
     for (const Case& c : cases) {
@@ -626,10 +629,15 @@ TEST_F(Commands, ADialogsAnswerForASetNoLongerShownIsRefused)
         section = 0;
         select_current_set();
     }
+    EXPECT_EQ(read_text(note), "before") << "the edited item's text was rewritten";
+    int text_files = 0;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\Text\\*.txt").c_str(), &found);
-    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "a text file was made for the refused item: " << found.cFileName;
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        ++text_files;
+    }
     FindClose(search);
+    EXPECT_EQ(text_files, 1) << "a text file was made for a refused item";
 }
 
 TEST_F(Commands, ADisplayNameHoldingTheSeparatorIsRefusedInBothDialogs)
