@@ -109,9 +109,13 @@ const char* panel_item(int index)
 // system itself does.
 bool is_system_drive(const char* root)
 {
-    char system[MAX_PATH] = {};
-    UINT length = GetSystemDirectoryA(system, sizeof system);
-    return root[0] != '\\' && length >= 3 && length < sizeof system && (root[0] | 0x20) == (system[0] | 0x20);
+    // The system folder's drive letter in lower case, or 0 where it cannot be told; asked once.
+    static const char system_letter = [] {
+        char system[MAX_PATH] = {};
+        UINT length = GetSystemDirectoryA(system, sizeof system);
+        return length >= 3 && length < sizeof system ? static_cast<char>(system[0] | 0x20) : '\0';
+    }();
+    return root[0] != '\\' && system_letter != '\0' && (root[0] | 0x20) == system_letter;
 }
 
 // Whether the path items of panels first .. first + count - 1 can be reached. The system

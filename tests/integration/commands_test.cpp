@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dialog_answerer.h"
+#include "../probes/wide_drop.h"
 #include "item_dialogs.h"
 #include "text_codec.h"
 #include "tray.h"
@@ -46,19 +47,6 @@ HDROP make_drop(const std::vector<std::string>& files, POINT point)
     return static_cast<HDROP>(memory);
 }
 
-// The same for names in Unicode, as Explorer hands them over.
-HDROP make_wide_drop(const std::wstring& file, POINT point)
-{
-    size_t size = sizeof(DROPFILES) + (file.size() + 2) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->pt = point;
-    drop->fWide = TRUE;
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), file.c_str(), (file.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 std::wstring widened(const std::string& text)
 {

@@ -4,10 +4,10 @@
 // library in drop_request.txt: "X Y PATH", the point in client coordinates.
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <cstdio>
 #include <cstring>
+
+#include "wide_drop.h"
 
 static DWORD WINAPI drop(void* module)
 {
@@ -26,15 +26,8 @@ static DWORD WINAPI drop(void* module)
     HWND window = FindWindowA(nullptr, "Vantrel - Brasmoor");
     if (std::sscanf(request, "%d %d %n", &x, &y, &used) == 2 && window != nullptr) {
         wchar_t name[MAX_PATH] = {};
-        int length = MultiByteToWideChar(CP_ACP, 0, request + used, -1, name, MAX_PATH);
-        HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (length + 1) * sizeof(wchar_t));
-        auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
-        files->pFiles = sizeof(DROPFILES);
-        files->pt = POINT{x, y};
-        files->fWide = TRUE;
-        std::memcpy(files + 1, name, length * sizeof(wchar_t));
-        GlobalUnlock(memory);
-        PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+        MultiByteToWideChar(CP_ACP, 0, request + used, -1, name, MAX_PATH);
+        PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(make_wide_drop(name, POINT{x, y})), 0);
     }
     FreeLibraryAndExitThread(static_cast<HMODULE>(module), 0);
 }
