@@ -1,17 +1,22 @@
-; The Vantrel installer: the program, its hook library and its sounds in
-; "Program Files\Brasmoor\Vantrel" (or a folder the user picks), the install folder in the
-; registry, a Start-menu shortcut, an optional start at log-on and an uninstaller.
-; makensis -DSOURCE=<folder with the installed files> -DVERSION=x.y.z -DARCH=x86|amd64
-;          -DICON=<program icon> -DOUTFILE=<path> vantrel.nsi
+; The Vantrel installer. Two modes, the user's choice:
+;   just for me     no administrator rights; %LOCALAPPDATA%\Programs\Vantrel, HKCU, the
+;                   user's Start menu (the default, and the mode of a silent install
+;                   without a switch or with /CurrentUser)
+;   for all users   asks for administrator rights; Program Files\Brasmoor\Vantrel, HKLM, the
+;                   all-users Start menu (/AllUsers)
+; The setup program itself never asks for rights: when all users are chosen it starts a
+; second copy of itself with administrator rights (/Inner) and waits for it. Nothing it
+; starts for the user (Vantrel, the user guide) runs with those rights: every start goes
+; through the starter's "user" command, which leaves it to the desktop's own shell.
+;
+; makensis -DSOURCE=<folder with the installed files> -DSTARTER=<starter.exe> -DVERSION=x.y.z
+;          -DARCH=x86|amd64 -DICON=<program icon> -DOUTFILE=<path> vantrel.nsi
 
 Unicode true
 !if "${ARCH}" == "amd64"
   Target amd64-unicode
+  !define MULTIUSER_USE_PROGRAMFILES64
 !endif
-!include "MUI2.nsh"
-!include "LogicLib.nsh"
-!include "FileFunc.nsh"
-!include "WinMessages.nsh"
 
 !define PRODUCT "Vantrel"
 !define MAKER "Brasmoor"
@@ -20,9 +25,468 @@ Unicode true
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define SHUTDOWN_COMMAND 32772
-; The sound files the installer puts beside the program: the uninstaller removes these and
-; no other .wav file a user may keep there.
-!macro DELETE_SOUNDS
+!define USER_GUIDE "https://www.brasmoor.com/vantrel/manual.html?src=setup"
+; Exit codes besides NSIS's own (1 cancelled, 2 aborted).
+!define EXIT_OTHER_MODE 3
+!define EXIT_NOT_STARTED 4
+
+!define MULTIUSER_EXECUTIONLEVEL Standard
+!define MULTIUSER_INSTALLMODE_COMMANDLINE
+!define MULTIUSER_INSTALLMODE_INSTDIR "${PRODUCT}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${INSTALL_KEY}"
+!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "path"
+!define MULTIUSER_INSTALLMODE_FUNCTION ModeChosen
+!define MULTIUSER_INSTALLMODE_UNFUNCTION un.ModeChosen
+!include "MultiUser.nsh"
+!include "MUI2.nsh"
+!include "LogicLib.nsh"
+!include "FileFunc.nsh"
+!include "WinMessages.nsh"
+!include "nsDialogs.nsh"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+BrandingText "${PRODUCT} ${VERSION}"
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey "ProductName" "${PRODUCT}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "CompanyName" "${MAKER}"
+VIAddVersionKey "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "Copyright (C) ${MAKER}"
+
+Var Parameters
+Var Inner          ; 1 in the copy started with administrator rights
+Var WasRunning     ; 1 when a running copy was closed for the files' sake
+Var ModePage.CurrentUser
+Var ModePage.AllUsers
+Var RemoveData     ; uninstaller: 1 when the user's panels and settings go too
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipInInner
+!insertmacro MUI_PAGE_WELCOME
+Page custom ModePageShow ModePageLeave
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "Run Vantrel"
+!define MUI_FINISHPAGE_RUN_FUNCTION RunVantrelFromFinishPage
+!define MUI_FINISHPAGE_SHOWREADME
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Open the user guide"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION OpenUserGuide
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishPageShow
+!insertmacro MUI_PAGE_FINISH
+
+UninstPage custom un.ConfirmPageShow un.ConfirmPageLeave
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; ---------------------------------------------------------------------------------------
+; Shared by the installer and the uninstaller (instantiated with and without "un.").
+
+!macro SHARED_FUNCTIONS un
+; The install folder the mode's registry key records, or "" ($0: HKLM or HKCU).
+Function ${un}RecordedFolder
+  Exch $0
+  ${If} $0 == "HKLM"
+    ReadRegStr $0 HKLM "${INSTALL_KEY}" "path"
+  ${Else}
+    ReadRegStr $0 HKCU "${INSTALL_KEY}" "path"
+  ${EndIf}
+  Exch $0
+FunctionEnd
+
+; A running Vantrel: its window (class and caption) belonging to a process whose program
+; is Vantrel.exe. Result on the stack: the window, or 0.
+Function ${un}FindRunningCopy
+  Push $0
+  Push $1
+  Push $2
+  Push $3
+  StrCpy $0 0
+  ${Do}
+    FindWindow $0 "#32770" "${CAPTION}" "" $0
+    ${If} $0 = 0
+      ${Break}
+    ${EndIf}
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
+    System::Call 'kernel32::OpenProcess(i 0x1000, i 0, i r1) p .r2'
+    StrCpy $3 ""
+    ${If} $2 P<> 0
+      System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r3, *i ${NSIS_MAX_STRLEN})'
+      System::Call 'kernel32::CloseHandle(p r2)'
+    ${EndIf}
+    ${GetFileName} $3 $3
+    ${If} $3 == "Vantrel.exe"
+      ${Break}
+    ${EndIf}
+  ${Loop}
+  Pop $3
+  Pop $2
+  Pop $1
+  Exch $0
+FunctionEnd
+
+; Asks a running Vantrel to end through its own Shutdown command and waits up to five
+; seconds for its process to be gone, so that its files can be replaced or removed.
+Function ${un}EndRunningCopy
+  Push $0
+  Push $1
+  Push $2
+  StrCpy $WasRunning 0
+  Call ${un}FindRunningCopy
+  Pop $0
+  ${If} $0 <> 0
+    StrCpy $WasRunning 1
+    DetailPrint "Closing the running Vantrel"
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
+    System::Call 'kernel32::OpenProcess(i 0x100000, i 0, i r1) p .r2'  ; SYNCHRONIZE
+    System::Call 'user32::PostMessageW(p r0, i ${WM_COMMAND}, p ${SHUTDOWN_COMMAND}, p 0)'
+    ${If} $2 P<> 0
+      System::Call 'kernel32::WaitForSingleObject(p r2, i 5000) i'
+      System::Call 'kernel32::CloseHandle(p r2)'
+    ${Else}
+      Sleep 2000
+    ${EndIf}
+  ${EndIf}
+  Pop $2
+  Pop $1
+  Pop $0
+FunctionEnd
+
+; Starts a copy of this program with administrator rights for the all-users mode, waits
+; for it and leaves its exit code on the stack (2: the user declined). Parameters on the
+; stack: what to add to this program's own.
+Function ${un}ContinueElevated
+  Exch $0
+  InitPluginsDir
+  File "/oname=$PLUGINSDIR\starter.exe" "${STARTER}"
+  HideWindow
+  ExecWait '"$PLUGINSDIR\starter.exe" elevated "$EXEPATH" /AllUsers /Inner $0' $0
+  ${If} $0 == 2
+  ${AndIfNot} ${Silent}
+    BringToFront
+    MessageBox MB_OK|MB_ICONEXCLAMATION \
+      "Vantrel needs administrator rights to be installed or removed for all users.$\r$\nNothing was changed."
+  ${EndIf}
+  Exch $0
+FunctionEnd
+
+; Only the copy with administrator rights may work for all users. For tests of the hand-over
+; on systems where every program has those rights, VANTREL_SETUP_STANDARD_USER=1 makes the
+; first copy act as a standard user's.
+Function ${un}HasAdministratorRights
+  Push $0
+  StrCpy $0 0
+  ${If} $MultiUser.Privileges == "Admin"
+  ${OrIf} $MultiUser.Privileges == "Power"
+    StrCpy $0 1
+  ${EndIf}
+  ${If} $Inner != 1
+    ReadEnvStr $1 VANTREL_SETUP_STANDARD_USER
+    ${If} $1 == 1
+      StrCpy $0 0
+    ${EndIf}
+  ${EndIf}
+  Exch $0
+FunctionEnd
+!macroend
+!insertmacro SHARED_FUNCTIONS ""
+!insertmacro SHARED_FUNCTIONS "un."
+
+
+; ---------------------------------------------------------------------------------------
+; The installer.
+
+Function ModeChosen
+  ; A new all-users install keeps the maker's folder under Program Files.
+  ${If} $MultiUser.InstallMode == "AllUsers"
+  ${AndIf} $MultiUser.InstDir == ""
+    !if "${ARCH}" == "amd64"
+      StrCpy $INSTDIR "$PROGRAMFILES64\${MAKER}\${PRODUCT}"
+    !else
+      StrCpy $INSTDIR "$PROGRAMFILES\${MAKER}\${PRODUCT}"
+    !endif
+  ${EndIf}
+FunctionEnd
+
+; "" when the chosen mode may install, else the message why not: one copy per machine,
+; since two would fight over the mouse.
+Function OtherModeInstalled
+  Push $0
+  ${If} $MultiUser.InstallMode == "AllUsers"
+    Push HKCU
+    Call RecordedFolder
+    Pop $0
+    ${If} $0 != ""
+      StrCpy $0 "Vantrel is already installed just for you, in $0.$\r$\nUninstall that copy first, or install Vantrel just for you again."
+    ${EndIf}
+  ${Else}
+    Push HKLM
+    Call RecordedFolder
+    Pop $0
+    ${If} $0 != ""
+      StrCpy $0 "Vantrel is already installed for all users of this computer, in $0.$\r$\nUninstall that copy first, or install Vantrel for all users again."
+    ${EndIf}
+  ${EndIf}
+  Exch $0
+FunctionEnd
+
+Function .onInit
+  !if "${ARCH}" == "amd64"
+    SetRegView 64
+  !endif
+  ${GetParameters} $Parameters
+  ClearErrors
+  ${GetOptions} $Parameters "/Inner" $0
+  ${IfNot} ${Errors}
+    StrCpy $Inner 1
+  ${EndIf}
+  UserInfo::GetAccountType
+  Pop $MultiUser.Privileges
+  ClearErrors
+  ${GetOptions} $Parameters "/AllUsers" $0
+  ${IfNot} ${Errors}
+    Call HasAdministratorRights
+    Pop $0
+    ${If} $0 == 0
+      Push $Parameters
+      Call ContinueElevated
+      Pop $0
+      SetErrorLevel $0
+      Quit
+    ${EndIf}
+  ${EndIf}
+  !insertmacro MULTIUSER_INIT
+  ${If} ${Silent}
+  ${OrIf} $Inner == 1
+    Call OtherModeInstalled
+    Pop $0
+    ${If} $0 != ""
+      MessageBox MB_OK|MB_ICONSTOP "$0" /SD IDOK
+      SetErrorLevel ${EXIT_OTHER_MODE}
+      Quit
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+Function SkipInInner
+  ${If} $Inner == 1
+    Abort
+  ${EndIf}
+FunctionEnd
+
+Function ModePageShow
+  ${If} $Inner == 1
+    Abort
+  ${EndIf}
+  ; Without a choice on the command line, an earlier all-users install suggests its mode.
+  ${If} $MultiUser.InstallMode == "CurrentUser"
+    ClearErrors
+    ${GetOptions} $Parameters "/CurrentUser" $0
+    ${If} ${Errors}
+      Push HKLM
+      Call RecordedFolder
+      Pop $0
+      Push HKCU
+      Call RecordedFolder
+      Pop $1
+      ${If} $0 != ""
+      ${AndIf} $1 == ""
+        StrCpy $MultiUser.InstallMode "AllUsers"
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+  !insertmacro MUI_HEADER_TEXT "Choose Installation Mode" "Install Vantrel just for you, or for everyone who uses this computer."
+  nsDialogs::Create 1018
+  Pop $0
+  ${NSD_CreateLabel} 0 0 100% 24u "Vantrel can be installed for you alone, without administrator rights, or for every user of this computer."
+  Pop $0
+  ${NSD_CreateRadioButton} 10u 30u -10u 12u "&Just for me (no administrator rights needed)"
+  Pop $ModePage.CurrentUser
+  ${NSD_CreateRadioButton} 10u 48u -10u 12u "For &all users of this computer (asks for administrator rights)"
+  Pop $ModePage.AllUsers
+  ${If} $MultiUser.InstallMode == "AllUsers"
+    ${NSD_Check} $ModePage.AllUsers
+  ${Else}
+    ${NSD_Check} $ModePage.CurrentUser
+  ${EndIf}
+  nsDialogs::Show
+FunctionEnd
+
+Function ModePageLeave
+  ${NSD_GetState} $ModePage.AllUsers $0
+  ${If} $0 = ${BST_CHECKED}
+    Call HasAdministratorRights
+    Pop $1
+    ${If} $1 == 0
+      ; The rest of the wizard continues in the copy with administrator rights.
+      Push $Parameters
+      Call ContinueElevated
+      Pop $1
+      ${If} $1 == 2
+        Abort
+      ${EndIf}
+      SetErrorLevel $1
+      Quit
+    ${EndIf}
+    Call MultiUser.InstallMode.AllUsers
+  ${Else}
+    Call MultiUser.InstallMode.CurrentUser
+  ${EndIf}
+  Call OtherModeInstalled
+  Pop $0
+  ${If} $0 != ""
+    MessageBox MB_OK|MB_ICONSTOP "$0"
+    Abort
+  ${EndIf}
+FunctionEnd
+
+; Starts a program or opens an address as the user of the desktop. Nothing is started any
+; other way: an elevated installer would hand its rights on.
+!macro START_AS_USER target parameters result
+  InitPluginsDir
+  File "/oname=$PLUGINSDIR\starter.exe" "${STARTER}"
+  ExecWait '"$PLUGINSDIR\starter.exe" user "${target}" ${parameters}' ${result}
+!macroend
+
+Section "Vantrel" SectionProgram
+  SectionIn RO
+  Call EndRunningCopy
+  SetOutPath "$INSTDIR"
+  ClearErrors
+  File "${SOURCE}\Vantrel.exe"
+  File "${SOURCE}\chordhook.dll"
+  File "${SOURCE}\*.wav"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+  ${If} ${Errors}
+    SetErrorLevel 2
+    Abort "Vantrel could not write its files in $INSTDIR. Close every copy of Vantrel and try again."
+  ${EndIf}
+  ; SHCTX: HKCU just for the user, HKLM for all users.
+  WriteRegStr SHCTX "${INSTALL_KEY}" "path" "$INSTDIR"
+  WriteRegStr SHCTX "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\Vantrel.exe"'
+  CreateDirectory "$SMPROGRAMS\${PRODUCT}"
+  CreateShortCut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\Vantrel.exe"
+  CreateShortCut "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\Uninstall.exe" "/$MultiUser.InstallMode"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${MAKER}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Vantrel.exe"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe" /$MultiUser.InstallMode'
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /$MultiUser.InstallMode /S'
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+; A copy that was running before comes back; a silent install starts one only with /Run.
+; The program starts without the log-off offer: it takes effect at once.
+Function .onInstSuccess
+  StrCpy $1 $WasRunning
+  ${If} ${Silent}
+    ClearErrors
+    ${GetOptions} $Parameters "/Run" $0
+    ${IfNot} ${Errors}
+      StrCpy $1 1
+    ${EndIf}
+  ${EndIf}
+  ${If} $1 == 1
+    !insertmacro START_AS_USER "$INSTDIR\Vantrel.exe" "" $0
+    ${If} $0 != 0
+      DetailPrint "Vantrel could not be started for you: start it from the Start menu."
+      SetErrorLevel ${EXIT_NOT_STARTED}
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+Function FinishPageShow
+  ; Restarted already: nothing left to run.
+  ${If} $WasRunning == 1
+    ShowWindow $mui.FinishPage.Run ${SW_HIDE}
+    ${NSD_Uncheck} $mui.FinishPage.Run
+  ${EndIf}
+FunctionEnd
+
+Function RunVantrelFromFinishPage
+  !insertmacro START_AS_USER "$INSTDIR\Vantrel.exe" "" $0
+  ${If} $0 != 0
+    MessageBox MB_OK|MB_ICONINFORMATION "Vantrel could not be started for you. Start it from the Start menu."
+  ${EndIf}
+FunctionEnd
+
+Function OpenUserGuide
+  !insertmacro START_AS_USER "${USER_GUIDE}" "" $0
+FunctionEnd
+
+; ---------------------------------------------------------------------------------------
+; The uninstaller.
+
+Function un.ModeChosen
+FunctionEnd
+
+Function un.onInit
+  !if "${ARCH}" == "amd64"
+    SetRegView 64
+  !endif
+  ${un.GetParameters} $Parameters
+  ClearErrors
+  ${un.GetOptions} $Parameters "/Inner" $0
+  ${IfNot} ${Errors}
+    StrCpy $Inner 1
+  ${EndIf}
+  UserInfo::GetAccountType
+  Pop $MultiUser.Privileges
+  ; The copy for all users is the one recorded in HKLM, whatever the command line says.
+  Push HKLM
+  Call un.RecordedFolder
+  Pop $R9
+  ClearErrors
+  ${un.GetOptions} $Parameters "/AllUsers" $1
+  ${If} $R9 == $INSTDIR
+  ${OrIfNot} ${Errors}
+    Call un.HasAdministratorRights
+    Pop $1
+    ${If} $1 == 0
+      Push "$Parameters _?=$INSTDIR"
+      Call un.ContinueElevated
+      Pop $1
+      SetErrorLevel $1
+      Quit
+    ${EndIf}
+  ${EndIf}
+  !insertmacro MULTIUSER_UNINIT
+  ${If} $R9 == $INSTDIR
+    Call un.MultiUser.InstallMode.AllUsers
+  ${EndIf}
+FunctionEnd
+
+Var RemoveDataBox
+Function un.ConfirmPageShow
+  !insertmacro MUI_HEADER_TEXT "Uninstall Vantrel" "Remove Vantrel from this computer."
+  nsDialogs::Create 1018
+  Pop $0
+  ${NSD_CreateLabel} 0 0 100% 36u "Vantrel will be removed from $INSTDIR. Your panels and settings stay in $LOCALAPPDATA\${MAKER}\${PRODUCT} unless you tick the box below."
+  Pop $0
+  ${NSD_CreateCheckbox} 0 44u 100% 12u "Also remove my panels and settings"
+  Pop $RemoveDataBox
+  nsDialogs::Show
+FunctionEnd
+
+Function un.ConfirmPageLeave
+  ${NSD_GetState} $RemoveDataBox $RemoveData
+FunctionEnd
+
+Section "Uninstall"
+  Call un.EndRunningCopy
+  ClearErrors
+  Delete "$INSTDIR\Vantrel.exe"
+  Delete "$INSTDIR\chordhook.dll"
   Delete "$INSTDIR\balloon-common.wav"
   Delete "$INSTDIR\basic-activation.wav"
   Delete "$INSTDIR\basic-changing.wav"
@@ -35,128 +499,27 @@ Unicode true
   Delete "$INSTDIR\pinball-activation.wav"
   Delete "$INSTDIR\pinball-changing.wav"
   Delete "$INSTDIR\pinball-launching.wav"
-!macroend
-
-Name "${PRODUCT}"
-OutFile "${OUTFILE}"
-RequestExecutionLevel admin
-!if "${ARCH}" == "amd64"
-  InstallDir "$PROGRAMFILES64\${MAKER}\${PRODUCT}"
-!else
-  InstallDir "$PROGRAMFILES\${MAKER}\${PRODUCT}"
-!endif
-InstallDirRegKey HKLM "${INSTALL_KEY}" "path"
-VIProductVersion "${VERSION}.0"
-VIAddVersionKey "ProductName" "${PRODUCT}"
-VIAddVersionKey "CompanyName" "${MAKER}"
-VIAddVersionKey "FileDescription" "${PRODUCT} Setup"
-VIAddVersionKey "FileVersion" "${VERSION}"
-VIAddVersionKey "LegalCopyright" "Copyright (C) ${MAKER}"
-
-!define MUI_ICON "${ICON}"
-!define MUI_UNICON "${ICON}"
-!define MUI_FINISHPAGE_NOAUTOCLOSE
-!insertmacro MUI_PAGE_DIRECTORY
-!insertmacro MUI_PAGE_COMPONENTS
-!insertmacro MUI_PAGE_INSTFILES
-!insertmacro MUI_UNPAGE_CONFIRM
-!insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
-
-; Ends a running copy through its own Shutdown command, as its tray menu would.
-!macro END_RUNNING_COPY
-  FindWindow $0 "" "${CAPTION}"
-  ${If} $0 <> 0
-    SendMessage $0 ${WM_COMMAND} ${SHUTDOWN_COMMAND} 0
-    StrCpy $1 0
-    wait_for_exit:
-      Sleep 200
-      FindWindow $0 "" "${CAPTION}"
-      IntOp $1 $1 + 1
-      ${If} $0 <> 0
-      ${AndIf} $1 < 25
-        Goto wait_for_exit
-      ${EndIf}
-  ${EndIf}
-!macroend
-
-Function .onInit
-  !if "${ARCH}" == "amd64"
-    SetRegView 64
-  !endif
-FunctionEnd
-
-Section "Vantrel" SectionProgram
-  SectionIn RO
-  !insertmacro END_RUNNING_COPY
-  SetOutPath "$INSTDIR"
-  File "${SOURCE}\Vantrel.exe"
-  File "${SOURCE}\chordhook.dll"
-  File "${SOURCE}\*.wav"
-  WriteRegStr HKLM "${INSTALL_KEY}" "path" "$INSTDIR"
-  WriteUninstaller "$INSTDIR\Uninstall.exe"
-  CreateDirectory "$SMPROGRAMS\${PRODUCT}"
-  CreateShortCut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\Vantrel.exe"
-  CreateShortCut "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\Uninstall.exe"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${MAKER}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Vantrel.exe"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
-  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
-SectionEnd
-
-Section "Start Vantrel when I log on" SectionLogon
-  WriteRegStr HKCU "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\Vantrel.exe"'
-SectionEnd
-
-; The program asks for a log-off on newer systems when it is started this way. A silent
-; install asks nothing: it starts the program (without the offer) only when told to with /Run.
-Function .onInstSuccess
-  ${If} ${Silent}
-    ${GetParameters} $0
-    ClearErrors
-    ${GetOptions} $0 "/Run" $1
-    ${IfNot} ${Errors}
-      Exec '"$INSTDIR\Vantrel.exe"'
-    ${EndIf}
-  ${Else}
-    Exec '"$INSTDIR\Vantrel.exe" /reboot'
-  ${EndIf}
-FunctionEnd
-
-Function un.onInit
-  !if "${ARCH}" == "amd64"
-    SetRegView 64
-  !endif
-FunctionEnd
-
-Section "Uninstall"
-  !insertmacro END_RUNNING_COPY
-  Delete "$INSTDIR\Vantrel.exe"
-  Delete "$INSTDIR\chordhook.dll"
-  !insertmacro DELETE_SOUNDS
   Delete "$INSTDIR\Uninstall.exe"
+  ${If} ${Errors}
+    SetErrorLevel 2
+    DetailPrint "Some of Vantrel's files in $INSTDIR could not be removed."
+  ${EndIf}
   RMDir "$INSTDIR"
-  RMDir "$INSTDIR\.."
+  ${If} $MultiUser.InstallMode == "AllUsers"
+    RMDir "$INSTDIR\.."
+  ${EndIf}
   Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
   Delete "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk"
   RMDir "$SMPROGRAMS\${PRODUCT}"
-  DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
-  DeleteRegKey HKLM "${INSTALL_KEY}"
-  DeleteRegKey /ifempty HKLM "SOFTWARE\Brasmoor"
-  ; The user's panels and options are theirs: asked about, and kept in a silent uninstall.
-  IfSilent keep_data
-  MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
-    "Do you also want to remove your Vantrel panels and options?$\r$\n($LOCALAPPDATA\${MAKER}\${PRODUCT})" \
-    IDNO keep_data
-  RMDir /r "$LOCALAPPDATA\${MAKER}\${PRODUCT}"
-  RMDir "$LOCALAPPDATA\${MAKER}"
-keep_data:
+  DeleteRegValue SHCTX "${RUN_KEY}" "${PRODUCT}"
+  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+  DeleteRegValue SHCTX "${INSTALL_KEY}" "path"
+  DeleteRegKey /ifempty SHCTX "${INSTALL_KEY}"
+  DeleteRegKey /ifempty SHCTX "SOFTWARE\${MAKER}"
+  ; The user's panels and options are theirs: removed only when asked for (never silently).
+  ${If} $RemoveData == ${BST_CHECKED}
+    SetShellVarContext current
+    RMDir /r "$LOCALAPPDATA\${MAKER}\${PRODUCT}"
+    RMDir "$LOCALAPPDATA\${MAKER}"
+  ${EndIf}
 SectionEnd

@@ -1,108 +1,247 @@
-"""The installer, silently, in a fresh desktop: files, registry value, log-on entry and
-uninstaller entry, nothing started unless asked for with /Run; an install over the running
-program; then a silent uninstall that ends the program and removes what was installed and
-nothing else (the user's data, a file of the user's own)."""
+"""The setup program, silently, on one fresh desktop: just for the user and for all users,
+an upgrade over the running program and an uninstall while it runs. Each test leaves the
+desktop without Vantrel installed. And a check of the script itself: nothing it starts for
+the user runs with the setup program's rights."""
+import ctypes
 import os
+import re
+import shutil
+import struct
 import subprocess
 import time
 import unittest
 
-from desktop import WineDesktop, read_lines, wait_until
+import records
+from desktop import WineDesktop, wait_until
 
-INSTALLED = ["Vantrel.exe", "chordhook.dll", "Uninstall.exe", "basic-activation.wav", "echo-launching.wav",
-             "balloon-common.wav", "clock-launching.wav"]
+SCRIPT = os.path.join(os.path.dirname(__file__), "..", "..", "installer", "vantrel.nsi")
+SETUP = os.environ.get("VANTREL_SETUP", "")
+PROGRAM_FILES = ["Vantrel.exe", "chordhook.dll", "Uninstall.exe"]
+SOUNDS = ["%s-%s.wav" % (theme, kind) for theme in ("basic", "echo", "pinball")
+          for kind in ("activation", "changing", "launching")] + \
+    ["balloon-common.wav", "clock-common.wav", "clock-launching.wav"]
+INSTALL_KEY = "SOFTWARE\\Brasmoor\\Vantrel"
+UNINSTALL_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vantrel"
+RUN_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Run"
+EXIT_OTHER_MODE = 3
 
 
-@unittest.skipUnless(os.environ.get("VANTREL_SETUP") and os.path.exists(os.environ.get("VANTREL_SETUP", "")),
-                     "no installer was built (makensis missing)")
-class Installer(unittest.TestCase):
+class FileOpens:
+    """The names of files opened in a folder from now on (inotify)."""
+    IN_OPEN = 0x20
+
+    def __init__(self, folder):
+        self.libc = ctypes.CDLL(None, use_errno=True)
+        self.fd = self.libc.inotify_init1(os.O_NONBLOCK)
+        self.libc.inotify_add_watch(self.fd, folder.encode(), self.IN_OPEN)
+        self.seen = set()
+
+    def names(self):
+        try:
+            data = os.read(self.fd, 65536)
+        except BlockingIOError:
+            return self.seen
+        offset = 0
+        while offset < len(data):
+            _, _, _, length = struct.unpack_from("iIII", data, offset)
+            self.seen.add(data[offset + 16:offset + 16 + length].rstrip(b"\0").decode())
+            offset += 16 + length
+        return self.seen
+
+    def close(self):
+        os.close(self.fd)
+
+
+@unittest.skipUnless(SETUP and os.path.exists(SETUP), "no setup program was built (makensis missing)")
+class Setup(unittest.TestCase):
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = WineDesktop(install_value=False).start()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.stop()
+
+    def setUp(self):
+        local = os.path.dirname(os.path.dirname(self.desktop.data_folder()))
+        self.just_for_me = os.path.join(local, "Programs", "Vantrel")
+        self.all_users = self.desktop.drive_c("C:\\Program Files\\Brasmoor\\Vantrel")
+        self.addCleanup(self.uninstall_everything)
+
+    def uninstall_everything(self):
+        for folder in (self.just_for_me, self.all_users):
+            if os.path.exists(os.path.join(folder, "Uninstall.exe")):
+                self.uninstall(folder)
+        for pid in self.vantrel_processes():
+            os.kill(pid, 9)
+        for folder in (self.just_for_me, self.all_users, self.desktop.data_folder()):
+            shutil.rmtree(folder, ignore_errors=True)
+        self.desktop.seed_data({"Launcher.lst": records.panel_set([])})  # no first-run guide
+
+    # --- helpers -------------------------------------------------------------------------
+    def start_and_wait(self, program, *switches, env=None):
+        return subprocess.run([self.desktop.loader, program] + list(switches), env=env or self.desktop.env,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL,
+                              timeout=180).returncode
+
+    def uninstall(self, folder, env=None):
+        """Runs the uninstaller silently; it goes on in a copy of itself, so wait for its end."""
+        self.assertEqual(self.start_and_wait(os.path.join(folder, "Uninstall.exe"), "/S", env=env), 0)
+        self.assertTrue(wait_until(lambda: not os.path.exists(os.path.join(folder, "Uninstall.exe")), 60),
+                        "the uninstaller did not finish")
+
+    def windows_path(self, path):
+        return "C:\\" + os.path.relpath(path, self.desktop.drive_c("C:\\")).replace("/", "\\")
+
+    def setup(self, *switches, env=None):
+        return self.start_and_wait(SETUP, *switches, env=env)
 
     def vantrel_processes(self):
-        """Process ids and command lines of the Vantrel.exe processes of this desktop's
-        prefix (Wine shows a program's Windows command line as its process arguments)."""
-        found = {}
+        """Linux process ids of this desktop's running Vantrel.exe."""
+        found = []
         for pid in filter(str.isdigit, os.listdir("/proc")):
             try:
                 with open("/proc/%s/cmdline" % pid, "rb") as f:
-                    command = f.read().replace(b"\0", b" ").decode("latin-1").strip()
+                    command = f.read().lower()
                 with open("/proc/%s/environ" % pid, "rb") as f:
                     environment = f.read().split(b"\0")
             except OSError:
                 continue
-            if "vantrel.exe" in command.lower() and \
-                    ("WINEPREFIX=" + self.desktop.prefix).encode() in environment:
-                found[int(pid)] = command
+            if b"vantrel.exe" in command and ("WINEPREFIX=" + self.desktop.prefix).encode() in environment:
+                found.append(int(pid))
         return found
 
-    def reg_query(self, key, value=None):
-        args = [self.desktop.loader, "reg", "query", key] + (["/v", value] if value else [])
-        result = subprocess.run(args, env=self.desktop.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                                stdin=subprocess.DEVNULL, timeout=60)
-        return result.returncode, result.stdout.decode("latin-1")
+    def parent_program(self):
+        result = self.desktop.run_program("session_tool.exe", "parent", "Vantrel.exe")
+        return result.stdout.decode("latin-1").strip().lower()
 
-    def run_setup(self, *switches):
-        return subprocess.run([self.desktop.loader, os.environ["VANTREL_SETUP"]] + list(switches), env=self.desktop.env,
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+    def reg(self, key, value):
+        """The registry value's data, or None."""
+        result = subprocess.run([self.desktop.loader, "reg", "query", key, "/v", value], env=self.desktop.env,
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL,
+                                timeout=60)
+        if result.returncode != 0:
+            return None
+        for line in result.stdout.decode("latin-1").splitlines():
+            parts = line.strip().split(None, 2)
+            if len(parts) == 3 and parts[0].lower() == value.lower():
+                return parts[2]
+        return None
 
-    def test_silent_install_then_silent_uninstall(self):
-        self.desktop = WineDesktop(install_value=False).start()
-        self.desktop.stop_after(self)
-        program_files = "C:\\Program Files\\Brasmoor\\Vantrel"
-        folder = self.desktop.drive_c(program_files)
-
-        setup = self.run_setup("/S")
-        self.assertEqual(setup.returncode, 0)
-        for name in INSTALLED:
+    def assert_installed(self, folder, hive, other_hive, start_menu):
+        for name in PROGRAM_FILES + SOUNDS:
             self.assertTrue(os.path.exists(os.path.join(folder, name)), name)
-        self.assertEqual(len([n for n in os.listdir(folder) if n.endswith(".wav")]), 12)
-        code, out = self.reg_query("HKLM\\SOFTWARE\\Brasmoor\\Vantrel", "path")
-        self.assertEqual(code, 0)
-        self.assertIn(program_files, out)
-        code, out = self.reg_query("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Vantrel")
-        self.assertIn("Vantrel.exe", out)
-        code, out = self.reg_query("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vantrel")
+        self.assertEqual(self.reg(hive + "\\" + INSTALL_KEY, "path"), self.windows_path(folder))
+        self.assertIn(self.windows_path(folder) + "\\Vantrel.exe", self.reg(hive + "\\" + RUN_KEY, "Vantrel") or "")
         for value in ("DisplayName", "DisplayVersion", "Publisher", "EstimatedSize", "DisplayIcon",
-                      "UninstallString"):
-            self.assertIn(value, out)
-        self.assertTrue(os.path.exists(self.desktop.drive_c("C:\\users")))
+                      "UninstallString", "QuietUninstallString"):
+            self.assertIsNotNone(self.reg(hive + "\\" + UNINSTALL_KEY, value), value)
+        for key, value in ((INSTALL_KEY, "path"), (RUN_KEY, "Vantrel"), (UNINSTALL_KEY, "DisplayName")):
+            self.assertIsNone(self.reg(other_hive + "\\" + key, value), "%s\\%s %s" % (other_hive, key, value))
+        self.assertTrue(os.path.exists(os.path.join(start_menu, "Vantrel", "Vantrel.lnk")), start_menu)
 
-        # Silent means silent: nothing is started without /Run, and no log-off is offered.
+    def start_menu(self, profile):
+        found = [os.path.join(root, "Programs") for root, dirs, _ in os.walk(profile)
+                 if root.endswith("Start Menu") and "Programs" in dirs]
+        return found[0]
+
+    def wait_for_one_copy(self, old=()):
+        self.assertTrue(wait_until(lambda: len(self.vantrel_processes()) == 1 and
+                                   not set(self.vantrel_processes()) & set(old), 30),
+                        "not exactly one new copy runs: %s (old %s)" % (self.vantrel_processes(), old))
+        self.assertTrue(self.desktop.wait_for_startup_end(), "the program did not finish starting")
+        return self.vantrel_processes()[0]
+
+    # --- the tests -----------------------------------------------------------------------
+    def test_just_for_me_silently_then_started_as_the_desktops_user_with_its_sounds(self):
+        self.assertEqual(self.setup("/S"), 0)
+        self.assert_installed(self.just_for_me, "HKCU", "HKLM",
+                              self.start_menu(os.path.dirname(os.path.dirname(os.path.dirname(self.desktop.data_folder())))))
         time.sleep(3)
-        self.assertEqual(self.vantrel_processes(), {}, "a silent install started the program without /Run")
-        data = self.desktop.data_folder()
+        self.assertEqual(self.vantrel_processes(), [], "a silent install started the program without /Run")
 
-        # The user starts it; a silent install over the running copy with /Run ends it first
-        # through its Shutdown command and starts exactly one new copy, without the offer.
-        subprocess.Popen([self.desktop.loader, os.path.join(folder, "Vantrel.exe")], env=self.desktop.env,
-                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
-        self.assertTrue(self.desktop.wait_for_startup_end(), "the installed program did not start")
-        self.assertTrue(os.path.isdir(data))
-        first = set(self.vantrel_processes())
-        setup = self.run_setup("/S", "/Run")
-        self.assertEqual(setup.returncode, 0)
-        self.assertTrue(wait_until(lambda: set(self.vantrel_processes()) - first, 30), "no new copy was started")
-        self.assertTrue(self.desktop.wait_for_startup_end(), "the new copy did not start")
-        running = self.vantrel_processes()
-        self.assertEqual(len(running), 1, running)
-        self.assertFalse(set(running) & first, "the old copy kept running")
-        self.assertNotIn("/reboot", list(running.values())[0])
+        # With /Run it starts through the desktop's shell (an Explorer window stands for the
+        # shell of a Windows session), without the log-off offer, and plays its sounds from
+        # the install folder wherever it was started from.
+        self.desktop.seed_data({"Launcher.opt": records.options(use_sound=1)})
+        shell = subprocess.Popen([self.desktop.loader, "explorer.exe", "C:\\"], env=self.desktop.env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(shell.kill)
+        time.sleep(3)
+        opens = FileOpens(self.just_for_me)
+        self.addCleanup(opens.close)
+        self.assertEqual(self.setup("/S", "/Run"), 0)
+        self.wait_for_one_copy()
+        self.assertEqual(self.parent_program(), "explorer.exe")
         self.assertFalse(self.desktop.windows_named("Vantrel", only_visible=True), "a log-off was offered")
+        self.desktop.chord(300, 300)
+        self.assertTrue(wait_until(self.desktop.is_visible, 5), "no window after the chord")
+        self.assertTrue(wait_until(lambda: any(n.endswith("-activation.wav") for n in opens.names()), 5),
+                        "no activation sound was opened from the install folder: %s" % opens.names())
 
-        # A file of the user's own in the install folder is not the uninstaller's to remove.
-        with open(os.path.join(folder, "other.wav"), "wb") as f:
+    def test_for_all_users_silently_from_a_standard_users_setup(self):
+        # The setup program asks for administrator rights through a second copy of itself.
+        standard_user = dict(self.desktop.env, VANTREL_SETUP_STANDARD_USER="1")
+        self.assertEqual(self.setup("/S", "/AllUsers", env=standard_user), 0)
+        self.assert_installed(self.all_users, "HKLM", "HKCU", self.start_menu(self.desktop.drive_c("C:\\ProgramData")))
+        self.assertIn("/AllUsers", self.reg("HKLM\\" + UNINSTALL_KEY, "UninstallString"))
+
+        # One copy per machine: a just-for-me install over it says so and stops.
+        self.assertEqual(self.setup("/S"), EXIT_OTHER_MODE)
+        self.assertFalse(os.path.exists(os.path.join(self.just_for_me, "Vantrel.exe")))
+
+        self.uninstall(self.all_users, env=standard_user)
+        self.assertTrue(wait_until(lambda: not os.path.exists(self.all_users), 30), "the install folder stayed")
+        self.assertIsNone(self.reg("HKLM\\" + INSTALL_KEY, "path"))
+        self.assertIsNone(self.reg("HKLM\\" + UNINSTALL_KEY, "DisplayName"))
+
+    def test_an_upgrade_over_the_running_program_replaces_it_and_starts_it_again(self):
+        data = {"Launcher.opt": records.options(window_x=123), "Launcher.lst": records.panel_set(["C:\\"])}
+        self.desktop.seed_data(data)
+        self.assertEqual(self.setup("/S", "/Run"), 0)
+        old = self.wait_for_one_copy()
+        sound = os.path.join(self.just_for_me, "basic-changing.wav")
+        with open(sound, "ab") as f:
+            f.write(b"an older version")
+        shipped = os.path.getsize(sound) - len(b"an older version")
+
+        self.assertEqual(self.setup("/S"), 0)
+        self.wait_for_one_copy(old=[old])
+        self.assertEqual(os.path.getsize(sound), shipped, "the files were not replaced")
+        for name, content in data.items():
+            self.assertEqual(self.desktop.read_data(name), content, name)
+
+    def test_an_uninstall_while_running_ends_it_and_removes_only_what_was_installed(self):
+        self.assertEqual(self.setup("/S", "/Run"), 0)
+        self.wait_for_one_copy()
+        with open(os.path.join(self.just_for_me, "other.wav"), "wb") as f:
             f.write(b"RIFF")
-        subprocess.run([self.desktop.loader, os.path.join(folder, "Uninstall.exe"), "/S"], env=self.desktop.env,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
-        self.assertTrue(wait_until(lambda: not os.path.exists(os.path.join(folder, "Vantrel.exe")), 30),
-                        "the program files stayed")
-        self.assertTrue(wait_until(lambda: not self.vantrel_processes(), 10), "the program still runs")
-        self.assertEqual(self.reg_query("HKLM\\SOFTWARE\\Brasmoor\\Vantrel", "path")[0] != 0, True)
-        self.assertNotIn("Vantrel", self.reg_query("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run")[1])
-        self.assertNotEqual(
-            self.reg_query("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vantrel")[0], 0)
-        self.assertTrue(os.path.isdir(data), "a silent uninstall keeps the user's data")
-        self.assertTrue(wait_until(lambda: os.listdir(folder) == ["other.wav"], 10),
-                        "the uninstaller left its files or took the user's: %s" % os.listdir(folder))
+        self.uninstall(self.just_for_me)
+        self.assertTrue(wait_until(lambda: os.listdir(self.just_for_me) == ["other.wav"], 30),
+                        "the uninstaller left its files or took the user's: %s" % os.listdir(self.just_for_me))
+        self.assertEqual(self.vantrel_processes(), [])
+        self.assertTrue(os.path.isdir(self.desktop.data_folder()), "a silent uninstall keeps the user's data")
+        for key, value in ((INSTALL_KEY, "path"), (RUN_KEY, "Vantrel"), (UNINSTALL_KEY, "DisplayName")):
+            self.assertIsNone(self.reg("HKCU\\" + key, value), key)
+
+
+class Script(unittest.TestCase):
+
+    def test_nothing_is_started_with_the_setup_programs_rights(self):
+        """Every start goes through the starter: "user" for what the user gets, "elevated"
+        only for the setup program's own second copy."""
+        with open(SCRIPT) as f:
+            lines = [line.split(";")[0].strip() for line in f]
+        starts = [line for line in lines if re.match(r"(Exec|ExecWait|ExecShell|ExecShellWait|nsExec::)", line)]
+        self.assertTrue(starts)
+        for line in starts:
+            self.assertTrue(re.match(r'ExecWait \'"\$PLUGINSDIR\\starter\.exe" user ', line) or
+                            re.match(r'ExecWait \'"\$PLUGINSDIR\\starter\.exe" elevated "\$EXEPATH" ', line), line)
+        for line in lines:
+            self.assertNotRegex(line, r"(?i)System::Call.*(CreateProcess|ShellExecute|WinExec)", line)
+            self.assertNotRegex(line, r"(?i)RequestExecutionLevel (admin|highest)", line)
+        self.assertIn("!define MULTIUSER_EXECUTIONLEVEL Standard", lines)
 
 
 if __name__ == "__main__":

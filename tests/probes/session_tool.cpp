@@ -34,6 +34,8 @@
 //   session_tool foreground       prints the caption of the foreground window
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
+//   session_tool parent PROGRAM   prints the program file name of the process that started
+//                                 the running PROGRAM (exit code 1 when none runs)
 //   session_tool start-from-shortcut PROGRAM SHORTCUT
 //                                 starts PROGRAM as the shell does from a shortcut: with the
 //                                 shortcut's path as the start-up title, flagged as a link
@@ -49,6 +51,7 @@
 
 #include <psapi.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 #include <shlobj.h>
 #include <winternl.h>
 
@@ -199,6 +202,36 @@ static int start_from_shortcut(const char* program, char* shortcut)
     return 0;
 }
 
+// The program that started the running `program`, by the system's record of processes.
+static int print_parent(const char* program)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    DWORD parent = 0;
+    bool found = false;
+    bool printed = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry)) {
+        if (lstrcmpiA(entry.szExeFile, program) == 0) {
+            parent = entry.th32ParentProcessID;
+            found = true;
+        }
+    }
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more && found; more = Process32Next(snapshot, &entry)) {
+        if (entry.th32ProcessID == parent) {
+            std::printf("%s\n", entry.szExeFile);
+            printed = true;
+            break;
+        }
+    }
+    CloseHandle(snapshot);
+    if (found && !printed) {
+        std::printf("process %lu, no longer running\n", parent);
+    }
+    return found ? 0 : 1;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {
@@ -308,6 +341,9 @@ int main(int argc, char** argv)
         }
         CloseClipboard();
         return data != nullptr ? 0 : 103;
+    }
+    if (std::strcmp(argv[1], "parent") == 0 && argc >= 3) {
+        return print_parent(argv[2]);
     }
     if (std::strcmp(argv[1], "start-from-shortcut") == 0 && argc >= 4) {
         return start_from_shortcut(argv[2], argv[3]);
