@@ -60,6 +60,7 @@ Var Inner          ; 1 in the copy started with administrator rights
 Var WasRunning     ; 1 when a running copy was closed for the files' sake
 Var ModePage.CurrentUser
 Var ModePage.AllUsers
+Var ChosenFolder   ; the folder given with /D=, if any
 Var RemoveData     ; uninstaller: 1 when the user's panels and settings go too
 
 !define MUI_ICON "${ICON}"
@@ -260,7 +261,12 @@ Function .onInit
       Quit
     ${EndIf}
   ${EndIf}
+  ; A folder given with /D= is the user's choice: the mode's default does not replace it.
+  StrCpy $ChosenFolder $INSTDIR
   !insertmacro MULTIUSER_INIT
+  ${If} $ChosenFolder != ""
+    StrCpy $INSTDIR $ChosenFolder
+  ${EndIf}
   ${If} ${Silent}
   ${OrIf} $Inner == 1
     Call OtherModeInstalled

@@ -155,6 +155,14 @@ class Setup(unittest.TestCase):
 
     # --- the tests -----------------------------------------------------------------------
     def test_just_for_me_silently_then_started_as_the_desktops_user_with_its_sounds(self):
+        # A silent install into a folder it cannot write (a folder in the way of a file)
+        # says so in its exit code and records nothing.
+        blocked = self.desktop.drive_c("C:\\Blocked")
+        os.makedirs(os.path.join(blocked, "chordhook.dll"))
+        self.addCleanup(shutil.rmtree, blocked)
+        self.assertNotIn(self.setup("/S", "/D=C:\\Blocked"), (0, EXIT_OTHER_MODE))
+        self.assertIsNone(self.reg("HKCU\\" + INSTALL_KEY, "path"))
+
         self.assertEqual(self.setup("/S"), 0)
         self.assert_installed(self.just_for_me, "HKCU", "HKLM",
                               self.start_menu(os.path.dirname(os.path.dirname(os.path.dirname(self.desktop.data_folder())))))
