@@ -61,6 +61,7 @@ Var WasRunning     ; 1 when a running copy was closed for the files' sake
 Var ModePage.CurrentUser
 Var ModePage.AllUsers
 Var ChosenFolder   ; the folder given with /D=, if any
+Var UserData       ; uninstaller: the data folder of the user who runs it
 Var RemoveData     ; uninstaller: 1 when the user's panels and settings go too
 
 !define MUI_ICON "${ICON}"
@@ -440,6 +441,8 @@ Function un.onInit
   !if "${ARCH}" == "amd64"
     SetRegView 64
   !endif
+  SetShellVarContext current
+  StrCpy $UserData "$LOCALAPPDATA\${MAKER}\${PRODUCT}"
   ${un.GetParameters} $Parameters
   ClearErrors
   ${un.GetOptions} $Parameters "/Inner" $0
@@ -477,7 +480,7 @@ Function un.ConfirmPageShow
   !insertmacro MUI_HEADER_TEXT "Uninstall Vantrel" "Remove Vantrel from this computer."
   nsDialogs::Create 1018
   Pop $0
-  ${NSD_CreateLabel} 0 0 100% 36u "Vantrel will be removed from $INSTDIR. Your panels and settings stay in $LOCALAPPDATA\${MAKER}\${PRODUCT} unless you tick the box below."
+  ${NSD_CreateLabel} 0 0 100% 36u "Vantrel will be removed from $INSTDIR. Your panels and settings stay in $UserData unless you tick the box below."
   Pop $0
   ${NSD_CreateCheckbox} 0 44u 100% 12u "Also remove my panels and settings"
   Pop $RemoveDataBox
@@ -524,8 +527,7 @@ Section "Uninstall"
   DeleteRegKey /ifempty SHCTX "SOFTWARE\${MAKER}"
   ; The user's panels and options are theirs: removed only when asked for (never silently).
   ${If} $RemoveData == ${BST_CHECKED}
-    SetShellVarContext current
-    RMDir /r "$LOCALAPPDATA\${MAKER}\${PRODUCT}"
-    RMDir "$LOCALAPPDATA\${MAKER}"
+    RMDir /r "$UserData"
+    RMDir "$UserData\.."
   ${EndIf}
 SectionEnd
