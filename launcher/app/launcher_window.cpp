@@ -3,6 +3,7 @@
 #include <ole2.h>
 
 #include "chord_hook.h"
+#include "chord_settings.h"
 #include "chordhook.h"
 #include "connections.h"
 #include "data_folder.h"
@@ -231,6 +232,7 @@ static void on_init_dialog(HWND window)
     load_panel_data();
     show_section_icon();
     load_options();
+    load_chord_settings();
     load_connections();
     refresh_panels(0);
 
