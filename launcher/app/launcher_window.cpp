@@ -3,6 +3,7 @@
 #include <ole2.h>
 
 #include "chord_hook.h"
+#include "chord_pass.h"
 #include "chord_settings.h"
 #include "chordhook.h"
 #include "connections.h"
@@ -337,6 +338,8 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
         return TRUE;
     case WM_CHORD_ACTIVATE:
         return set_result(window, on_chord_activate());
+    case WM_CHORD_QUESTION:
+        return set_result(window, chord_kept_by_program(x, y));
     case WM_TIMER:
         on_timer(window, wparam);
         return FALSE;
