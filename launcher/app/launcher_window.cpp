@@ -224,6 +224,8 @@ static void on_init_dialog(HWND window)
 
     main_window = window;
     resolve_paths();
+    // Before the hook: a chord right after start asks these settings.
+    load_chord_settings();
     if (install_chord_hook() == 0) {
         show_error_message("Cannot install a hook.");
     }
@@ -233,7 +235,6 @@ static void on_init_dialog(HWND window)
     load_panel_data();
     show_section_icon();
     load_options();
-    load_chord_settings();
     load_connections();
     refresh_panels(0);
 

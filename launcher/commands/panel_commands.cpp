@@ -1,3 +1,4 @@
+#include "chord_settings.h"
 #include "panel_commands.h"
 
 #include <shellapi.h>
@@ -85,6 +86,9 @@ void run_command(WORD command)
         break;
     case ID_OPTIONS:
         open_options_dialog();
+        break;
+    case ID_PAUSE_CHORDS:
+        set_chords_paused(chord_settings.paused != 1);
         break;
     case ID_MANUAL:
         open_manual();

@@ -100,6 +100,7 @@
 #define ID_ADD_EMAILER 32802
 #define ID_ADD_TEXT_CLIPBOARD 32803
 #define ID_OPEN_DATA_FOLDER 32805
+#define ID_PAUSE_CHORDS 32810
 
 // First-run guide (dialog 151)
 #define IDD_FIRST_RUN 151
