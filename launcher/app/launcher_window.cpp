@@ -11,6 +11,7 @@
 #include "display_class.h"
 #include "drop.h"
 #include "error_dialog.h"
+#include "hotkey.h"
 #include "flag.h"
 #include "launch_pipeline.h"
 #include "options.h"
@@ -239,6 +240,7 @@ static void on_init_dialog(HWND window)
     refresh_panels(0);
 
     add_tray_icon(window);
+    register_launcher_hotkey(window, chord_settings.hotkey);
     save_failure_handler = notify_save_failure;
     SetTimer(window, TIMER_STARTUP, STARTUP_PERIOD_MS, nullptr);
     shift_active = 0;
@@ -379,6 +381,12 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
     case WM_KEYUP:
         on_key_up(wparam);
         return FALSE;
+    case WM_KEYDOWN:
+        on_key_down(window, wparam);
+        return FALSE;
+    case WM_HOTKEY:
+        on_chord_activate();
+        return TRUE;
     case WM_SYSCOMMAND:
         return on_sys_command(window, wparam);
     case WM_PAINT:
