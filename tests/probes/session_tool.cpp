@@ -32,6 +32,10 @@
 //                                 as Explorer does at the end of a drag: drop_into.dll, loaded
 //                                 into the launcher, posts the message from inside it
 //   session_tool foreground       prints the caption of the foreground window
+//   session_tool control-rect CAPTION ID   prints the screen rectangle of a control of a
+//                                 window found by its caption
+//   session_tool list-items CAPTION ID     prints the lines of a list box of that window
+//   session_tool hold-hotkey      holds Ctrl+Alt+H as another program's hotkey until ended
 //   session_tool tray-tip         prints the tips of the notification area's icons, one a
 //                                 line, read from the shell's tooltips
 //   session_tool report           prints the launcher window's place, its client origin and
@@ -265,6 +269,18 @@ static int print_tray_tips()
     return 0;
 }
 
+// Says it is ready, then keeps what it made until the desktop ends it.
+static int hold_until_ended()
+{
+    std::printf("READY\n");
+    std::fflush(stdout);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {
@@ -327,13 +343,7 @@ int main(int argc, char** argv)
                             nullptr) == nullptr) {
             return 1;
         }
-        std::printf("READY\n");
-        std::fflush(stdout);
-        MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-            DispatchMessageA(&message);
-        }
-        return 0;
+        return hold_until_ended();
     }
     if (std::strcmp(argv[1], "menu-open") == 0) {
         // Shown, and its loop tracking: only then do keys go to it.
@@ -355,6 +365,36 @@ int main(int argc, char** argv)
         }
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
         return 0;
+    }
+    if ((std::strcmp(argv[1], "control-rect") == 0 || std::strcmp(argv[1], "list-items") == 0) && argc >= 4) {
+        HWND control = GetDlgItem(FindWindowA(nullptr, argv[2]), std::atoi(argv[3]));
+        if (control == nullptr) {
+            return 101;
+        }
+        if (argv[1][0] == 'c') {
+            RECT rect = {};
+            GetWindowRect(control, &rect);
+            std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+            return 0;
+        }
+        // Asked in Unicode: the system carries the text across processes only in that form.
+        LRESULT count = SendMessageW(control, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            WCHAR wide[512] = {};
+            if (SendMessageW(control, LB_GETTEXTLEN, i, 0) < 512) {
+                SendMessageW(control, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+            }
+            char line[1024] = {};
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, line, sizeof line, nullptr, nullptr);
+            std::printf("%s\n", line);
+        }
+        return 0;
+    }
+    if (std::strcmp(argv[1], "hold-hotkey") == 0) {
+        if (!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'H')) {
+            return 1;
+        }
+        return hold_until_ended();
     }
     if (std::strcmp(argv[1], "tray-tip") == 0) {
         return print_tray_tips();
