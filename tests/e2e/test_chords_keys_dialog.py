@@ -68,7 +68,7 @@ class ChordsAndKeysDialog(unittest.TestCase):
         self.desktop.key("ctrl+alt+j")
         self.assertEqual(self.session_tool("dialog-text", CAPTION, str(HOTKEY_STATUS)), (0, ""))
         time.sleep(0.3)
-        self.desktop.screenshot("chords_and_keys.png")
+        self.desktop.window_screenshot("chords_and_keys.png", self.desktop.windows_named(CAPTION)[0])
 
         self.session_tool("press", CAPTION, "1")
         self.assertTrue(wait_until(lambda: not self.desktop.is_visible(CAPTION), 5), "Apply did not close the dialog")
