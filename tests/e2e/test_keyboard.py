@@ -1,5 +1,6 @@
-"""The keyboard: the hotkey brings the window up at the pointer as a chord does; keys 1..8
-launch that panel with its chain; Escape hides the window."""
+"""The keyboard: the hotkey brings the window up at the pointer as a chord does; a release
+of Shift switches the set; keys 1..8 launch that panel with its chain; Escape hides the
+window."""
 import time
 import unittest
 
@@ -7,6 +8,7 @@ import records
 from desktop import WineDesktop, wait_until
 
 POINTER = (400, 300)
+SHIFT_LABEL = 1087
 
 
 class Keyboard(unittest.TestCase):
@@ -29,6 +31,10 @@ class Keyboard(unittest.TestCase):
         self.desktop.key("ctrl+alt+space")
         self.assertTrue(wait_until(self.desktop.is_visible, 5), "the hotkey did not show the window")
         self.assertEqual(self.desktop.report()["window"][:2], list(POINTER))
+        # A release of Shift switches to the Shift set, whichever control the dialog manager
+        # gave the focus to.
+        self.desktop.key("shift")
+        self.assertEqual(self.desktop.report()["text"][SHIFT_LABEL], "Shift")
         self.desktop.key("Escape")
         self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 5), "Escape did not hide the window")
 
