@@ -57,6 +57,7 @@ class Tray(unittest.TestCase):
                         "the menu's Options did not open the dialog")
         time.sleep(0.5)
         shot = self.desktop.screenshot("options.png")
+        self.desktop.window_screenshot("options_dialog.png", self.desktop.windows_named("Options")[0])
         self.assertTrue(self.desktop.shows_icon_in_notification_area(shot, WINDOW_ICON),
                         "the picture does not show the program's icon in the notification area")
         # Its Cancel button closes it.
