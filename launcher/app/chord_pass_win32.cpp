@@ -55,8 +55,8 @@ static Foreground foreground_facts()
         facts.has_window = 1;
         facts.shell_window = is_shell_window(window) ? 1 : 0;
         facts.window = ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
-        facts.monitor =
-            ScreenRect{monitor.rcMonitor.left, monitor.rcMonitor.top, monitor.rcMonitor.right, monitor.rcMonitor.bottom};
+        facts.monitor = ScreenRect{monitor.rcMonitor.left, monitor.rcMonitor.top, monitor.rcMonitor.right,
+                                   monitor.rcMonitor.bottom};
     }
     return facts;
 }
@@ -66,8 +66,8 @@ static bool image_path(DWORD process_id, char* path, DWORD size)
     static const auto query = reinterpret_cast<ImageNameQuery>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
     constexpr DWORD LIMITED_QUERY = 0x1000; // PROCESS_QUERY_LIMITED_INFORMATION, also for elevated programs
-    HANDLE process = OpenProcess(query != nullptr ? LIMITED_QUERY : PROCESS_QUERY_INFORMATION | PROCESS_VM_READ,
-                                 FALSE, process_id);
+    HANDLE process =
+        OpenProcess(query != nullptr ? LIMITED_QUERY : PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id);
     if (process == nullptr) {
         return false;
     }

@@ -83,10 +83,9 @@ struct KeyName {
 
 // Keys with a name of their own; letters, digits and F1..F24 are read and written apart.
 constexpr KeyName KEY_NAMES[] = {
-    {0x20, "Space"},  {0x0D, "Enter"},    {0x09, "Tab"},   {0x08, "Backspace"}, {0x1B, "Esc"},
-    {0x2D, "Insert"}, {0x2E, "Delete"},   {0x24, "Home"},  {0x23, "End"},       {0x21, "PageUp"},
-    {0x22, "PageDown"}, {0x25, "Left"},   {0x27, "Right"}, {0x26, "Up"},        {0x28, "Down"},
-    {0x13, "Pause"},  {0x2C, "PrintScreen"}, {0x91, "ScrollLock"},
+    {0x20, "Space"},  {0x0D, "Enter"}, {0x09, "Tab"},  {0x08, "Backspace"}, {0x1B, "Esc"},         {0x2D, "Insert"},
+    {0x2E, "Delete"}, {0x24, "Home"},  {0x23, "End"},  {0x21, "PageUp"},    {0x22, "PageDown"},    {0x25, "Left"},
+    {0x27, "Right"},  {0x26, "Up"},    {0x28, "Down"}, {0x13, "Pause"},     {0x2C, "PrintScreen"}, {0x91, "ScrollLock"},
 };
 
 constexpr struct {
@@ -147,10 +146,10 @@ void parse_line(ChordSettings& settings, Section& section, Span line)
     if (line.start[0] == '[') {
         const char* end = static_cast<const char*>(std::memchr(line.start, ']', line.length));
         Span name = trimmed(line.start + 1, end != nullptr ? static_cast<size_t>(end - line.start - 1) : 0);
-        section = end == nullptr ? Section::none
-                  : is(name, "Chords") ? Section::chords
+        section = end == nullptr                  ? Section::none
+                  : is(name, "Chords")            ? Section::chords
                   : is(name, "Excluded programs") ? Section::excluded
-                                                   : Section::none;
+                                                  : Section::none;
         return;
     }
     const char* equals = static_cast<const char*>(std::memchr(line.start, '=', line.length));

@@ -21,7 +21,8 @@ Hotkey hotkey_from_control(WORD value)
 {
     BYTE flags = HIBYTE(value);
     uint32_t modifiers = ((flags & HOTKEYF_CONTROL) != 0 ? HOTKEY_CONTROL : 0) |
-                         ((flags & HOTKEYF_ALT) != 0 ? HOTKEY_ALT : 0) | ((flags & HOTKEYF_SHIFT) != 0 ? HOTKEY_SHIFT : 0);
+                         ((flags & HOTKEYF_ALT) != 0 ? HOTKEY_ALT : 0) |
+                         ((flags & HOTKEYF_SHIFT) != 0 ? HOTKEY_SHIFT : 0);
     return Hotkey{modifiers, LOBYTE(value)};
 }
 

@@ -163,7 +163,10 @@ void on_key_down(HWND window, WPARAM key)
     } else if (key == VK_ESCAPE) {
         hide_launcher_window(window);
     } else if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
-        Arrow arrow = key == VK_LEFT ? Arrow::left : key == VK_RIGHT ? Arrow::right : key == VK_UP ? Arrow::up : Arrow::down;
+        Arrow arrow = key == VK_LEFT    ? Arrow::left
+                      : key == VK_RIGHT ? Arrow::right
+                      : key == VK_UP    ? Arrow::up
+                                        : Arrow::down;
         light_panel(window, panel_after_arrow(hovered_panel, arrow));
     }
 }

@@ -19,7 +19,9 @@ TEST(FullScreen, TheSystemsWordOrAWindowCoveringItsWholeMonitorOtherThanTheShell
     } cases[] = {
         {"a normal window", {NOTIFICATION_ACCEPTS, 1, 0, {100, 100, 700, 500}, MONITOR}, false},
         {"covers the monitor", {NOTIFICATION_ACCEPTS, 1, 0, MONITOR, MONITOR}, true},
-        {"larger than the monitor (borders outside)", {NOTIFICATION_ACCEPTS, 1, 0, {-8, -8, 1288, 1032}, MONITOR}, true},
+        {"larger than the monitor (borders outside)",
+         {NOTIFICATION_ACCEPTS, 1, 0, {-8, -8, 1288, 1032}, MONITOR},
+         true},
         {"the work area only", {NOTIFICATION_ACCEPTS, 1, 0, {0, 0, 1280, 994}, MONITOR}, false},
         {"one pixel short on the right", {NOTIFICATION_ACCEPTS, 1, 0, {0, 0, 1279, 1024}, MONITOR}, false},
         {"covers the second monitor", {0, 1, 0, SECOND_MONITOR, SECOND_MONITOR}, true},

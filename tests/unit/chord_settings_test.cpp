@@ -41,16 +41,19 @@ TEST(ChordSettingsFile, DamagedOrMissingTextGivesTheDefaultsForWhatItCannotRead)
          "[Excluded programs]\nProgram=mstsc.exe\nProgram = C:\\Program Files\\Blender\\blender.exe\n; Program=x.exe\n",
          {0, 1, "Ctrl+Alt+Space", {"mstsc.exe", "blender.exe"}}},
         {"values it does not know keep the defaults",
-         "[Chords]\nFullScreenKeepsChords=maybe\nPaused=2\nHotkey=Ctrl+Banana\nHotkey\n", {1, 0, "", {}}},
+         "[Chords]\nFullScreenKeepsChords=maybe\nPaused=2\nHotkey=Ctrl+Banana\nHotkey\n",
+         {1, 0, "", {}}},
         {"keys in the wrong section or no section",
-         "Paused=1\n[Other]\nPaused=1\nProgram=a.exe\n[Chords\nPaused=1\nProgram=b.exe\n", {1, 0, "", {}}},
+         "Paused=1\n[Other]\nPaused=1\nProgram=a.exe\n[Chords\nPaused=1\nProgram=b.exe\n",
+         {1, 0, "", {}}},
         {"a name repeated in another case, empty, too long",
-         "[Excluded programs]\nProgram=A.exe\nProgram=a.EXE\nProgram=\nProgram=" + long_name + "\nProgram=" +
-             cut_name + "\n",
+         "[Excluded programs]\nProgram=A.exe\nProgram=a.EXE\nProgram=\nProgram=" + long_name + "\nProgram=" + cut_name +
+             "\n",
          {1, 0, "", {"A.exe", cut_name}}},
         {"a NUL ends a line", std::string("[Chords]\nPaused=1\0Paused=0garbage\n", 32), {1, 1, "", {}}},
         {"a function key", "[Chords]\nHotkey=Win+Shift+F12\n", {1, 0, "Shift+Win+F12", {}}},
-        {"the last line wins; a key by its number", "[Chords]\nHotkey=F1\n[chords]\nHotkey=alt+0x6a\n",
+        {"the last line wins; a key by its number",
+         "[Chords]\nHotkey=F1\n[chords]\nHotkey=alt+0x6a\n",
          {1, 0, "Alt+0x6A", {}}},
     };
     for (const auto& c : cases) {
