@@ -12,20 +12,23 @@
 struct SharedHookData {
     HHOOK hook_handle;
     HWND target_window;
+    // Non-zero: the message that asks the target, at a chord's completing press, whether the
+    // program under the pointer keeps the chord.
+    UINT ask_message;
 };
 
 #if defined(_MSC_VER)
 #pragma data_seg(".HOOKDAT")
-static SharedHookData shared = {nullptr, nullptr};
+static SharedHookData shared = {nullptr, nullptr, 0};
 #pragma data_seg()
 #pragma comment(linker, "/SECTION:.HOOKDAT,RWS")
 #else
-static SharedHookData shared __attribute__((section(".HOOKDAT"), shared)) = {nullptr, nullptr};
+static SharedHookData shared __attribute__((section(".HOOKDAT"), shared)) = {nullptr, nullptr, 0};
 #endif
 
 // The low-level hook runs on the installing thread of the installing process only: its
 // state stays in this process's own memory, out of reach of every other process.
-static SharedHookData low_level = {nullptr, nullptr};
+static SharedHookData low_level = {nullptr, nullptr, 0};
 static bool low_level_in_use = false;
 
 // Per-process: with the in-process hook every process keeps its own pair of flags.
@@ -79,13 +82,36 @@ extern "C" LONG __cdecl _seen_module(void)
     return events_seen;
 }
 
+extern "C" void __cdecl _ask_module(UINT message)
+{
+    low_level.ask_message = message;
+    shared.ask_message = message;
+}
+
+// Only at a chord's completing press: asks the target whether the program under the pointer
+// keeps the chord. Both hook structures begin with the pointer's place. A target that does
+// not answer in time gets the chord, as it would without asking.
+static bool program_keeps_chord(const SharedHookData& state, LPARAM lparam)
+{
+    if (state.ask_message == 0) {
+        return false;
+    }
+    const POINT& point = *reinterpret_cast<const POINT*>(lparam);
+    DWORD_PTR answer = 0;
+    LRESULT answered = SendMessageTimeoutA(state.target_window, state.ask_message, 0,
+                                           MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)),
+                                           SMTO_ABORTIFHUNG, CHORD_ASK_TIMEOUT_MS, &answer);
+    return answered != 0 && answer == CHORD_KEPT_BY_PROGRAM;
+}
+
 extern "C" LRESULT CALLBACK _proc_module(int code, WPARAM wparam, LPARAM lparam)
 {
     const SharedHookData& state = active_state();
     if (code >= 0) {
         events_seen = events_seen + 1;
     }
-    if (code >= 0 && lparam != 0 && chord_step(flags, static_cast<uint32_t>(wparam)) == 1) {
+    if (code >= 0 && lparam != 0 && chord_step(flags, static_cast<uint32_t>(wparam)) == 1 &&
+        !program_keeps_chord(state, lparam)) {
         // Posted, never sent: a hook procedure that waits for the launcher can overrun the
         // system's hook time-out and be removed without notice.
         PostMessageA(state.target_window, WM_CHORD_ACTIVATE, 0, 0);

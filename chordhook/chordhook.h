@@ -23,4 +23,14 @@ CHORDHOOK_API int __cdecl _remove_module(void);
 CHORDHOOK_API LRESULT CALLBACK _proc_module(int code, WPARAM wparam, LPARAM lparam);
 // How many events the hook procedure has been called for in this process (wraps around).
 CHORDHOOK_API LONG __cdecl _seen_module(void);
+// From now on, at each chord's completing press, sends this message to the target window
+// (lParam: the pointer's screen x and y in its low and high words) and leaves both presses
+// to the program when the answer is CHORD_KEPT_BY_PROGRAM; 0 stops asking. Moves, other
+// presses and releases never ask.
+CHORDHOOK_API void __cdecl _ask_module(UINT message);
 }
+
+// The answer to the ask message that leaves the chord to the program under the pointer.
+#define CHORD_KEPT_BY_PROGRAM 1
+// How long the hook waits for that answer before it takes the chord after all.
+#define CHORD_ASK_TIMEOUT_MS 200

@@ -12,7 +12,7 @@ cmake --build --preset native
 
 mkdir -p build/native/fuzz-findings
 status=0
-for name in panel_file item_string connections options; do
+for name in panel_file item_string connections options url_file chord_settings; do
     mkdir -p "build/native/fuzz-corpus/$name"
     echo "== fuzz_$name for ${seconds}s"
     build/native/bin/fuzz_$name -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=1 \

@@ -48,6 +48,8 @@ int install_chord_hook()
         return 1;
     }
     int result = is_vista_or_later() ? _install_module_vista(main_window) : _install_module(main_window);
+    // Full-screen and listed programs, and a pause, keep their chords: asked at each chord.
+    _ask_module(WM_CHORD_QUESTION);
     hook_installed = result == 1;
     hook_installs += 1;
     // The new hook is judged from now on: input before it is none of its business.

@@ -3,12 +3,15 @@
 #include <ole2.h>
 
 #include "chord_hook.h"
+#include "chord_pass.h"
+#include "chord_settings.h"
 #include "chordhook.h"
 #include "connections.h"
 #include "data_folder.h"
 #include "display_class.h"
 #include "drop.h"
 #include "error_dialog.h"
+#include "hotkey.h"
 #include "flag.h"
 #include "launch_pipeline.h"
 #include "options.h"
@@ -222,6 +225,8 @@ static void on_init_dialog(HWND window)
 
     main_window = window;
     resolve_paths();
+    // Before the hook: a chord right after start asks these settings.
+    load_chord_settings();
     if (install_chord_hook() == 0) {
         show_error_message("Cannot install a hook.");
     }
@@ -235,6 +240,7 @@ static void on_init_dialog(HWND window)
     refresh_panels(0);
 
     add_tray_icon(window);
+    register_launcher_hotkey(window, chord_settings.hotkey);
     save_failure_handler = notify_save_failure;
     SetTimer(window, TIMER_STARTUP, STARTUP_PERIOD_MS, nullptr);
     shift_active = 0;
@@ -335,6 +341,8 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
         return TRUE;
     case WM_CHORD_ACTIVATE:
         return set_result(window, on_chord_activate());
+    case WM_CHORD_QUESTION:
+        return set_result(window, chord_kept_by_program(x, y));
     case WM_TIMER:
         on_timer(window, wparam);
         return FALSE;
@@ -373,6 +381,12 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
     case WM_KEYUP:
         on_key_up(wparam);
         return FALSE;
+    case WM_KEYDOWN:
+        on_key_down(window, wparam);
+        return FALSE;
+    case WM_HOTKEY:
+        on_chord_activate();
+        return TRUE;
     case WM_SYSCOMMAND:
         return on_sys_command(window, wparam);
     case WM_PAINT:

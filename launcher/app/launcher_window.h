@@ -16,6 +16,10 @@ constexpr UINT STARTUP_PERIOD_MS = 3000;
 // The longest wait between a chord and the window when activation is delayed.
 constexpr UINT MAX_ACTIVATION_DELAY_MS = 3000;
 
+// The hook's question at a chord's completing press: does the program under the pointer keep
+// the chord? lParam holds the pointer's screen x and y in its low and high words.
+constexpr UINT WM_CHORD_QUESTION = WM_APP + 0x706;
+
 // The caption by which a second start finds the first.
 constexpr const char* LAUNCHER_CAPTION = "Vantrel - Brasmoor";
 

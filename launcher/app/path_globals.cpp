@@ -12,6 +12,7 @@ char panel_data_shift_right_path[PATH_BUFFER_SIZE];
 char options_path[PATH_BUFFER_SIZE];
 char connections_path[PATH_BUFFER_SIZE];
 char connections_shift_path[PATH_BUFFER_SIZE];
+char chord_settings_path[PATH_BUFFER_SIZE];
 char shortcuts_folder[PATH_BUFFER_SIZE];
 char text_folder[PATH_BUFFER_SIZE];
 
@@ -30,6 +31,7 @@ void format_data_paths(const char* folder)
         {panel_data_shift_path, "Launcher.lst_shift"},
         {panel_data_shift_left_path, "Launcher.lft_shift"},
         {panel_data_shift_right_path, "Launcher.rgt_shift"},
+        {chord_settings_path, "Vantrel.ini"},
         {shortcuts_folder, "Shortcuts"},
         {text_folder, "Text"},
     };

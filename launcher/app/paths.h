@@ -15,6 +15,7 @@ extern char panel_data_shift_right_path[PATH_BUFFER_SIZE];
 extern char options_path[PATH_BUFFER_SIZE];
 extern char connections_path[PATH_BUFFER_SIZE];
 extern char connections_shift_path[PATH_BUFFER_SIZE];
+extern char chord_settings_path[PATH_BUFFER_SIZE];
 extern char shortcuts_folder[PATH_BUFFER_SIZE];
 extern char text_folder[PATH_BUFFER_SIZE];
 

@@ -49,6 +49,12 @@ int run_launcher(HINSTANCE instance, const char* arguments)
         if (result == -1) {
             continue;
         }
+        // The dialog manager may give the focus to one of the panels' controls, which take no
+        // keys: the window's keys go to the window itself.
+        if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST && message.hwnd != main_window &&
+            IsChild(main_window, message.hwnd)) {
+            message.hwnd = main_window;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chord_settings.h"
 #include "launcher_window.h"
 #include "pointer.h"
 #include "popup_menu.h"
@@ -25,18 +26,87 @@ static NOTIFYICONDATAA tray_record(HWND window)
     return record;
 }
 
-void add_tray_icon(HWND window)
+// The icon's picture greyed and lightened, alpha kept: the paused state at a glance.
+static HICON greyed_icon(HICON icon)
+{
+    ICONINFO info = {};
+    if (!GetIconInfo(icon, &info)) {
+        return nullptr;
+    }
+    HICON result = nullptr;
+    BITMAP bitmap = {};
+    if (info.hbmColor != nullptr && GetObjectA(info.hbmColor, sizeof bitmap, &bitmap) != 0) {
+        BITMAPINFO format = {};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = bitmap.bmWidth;
+        format.bmiHeader.biHeight = -bitmap.bmHeight;
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        HDC screen = GetDC(nullptr);
+        HBITMAP grey = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (grey != nullptr && GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), bits, &format,
+                                         DIB_RGB_COLORS) != 0) {
+            auto* pixels = static_cast<uint32_t*>(bits);
+            for (int i = 0; i < bitmap.bmWidth * bitmap.bmHeight; ++i) {
+                uint32_t p = pixels[i];
+                uint32_t luma = (((p >> 16) & 0xFF) * 30 + ((p >> 8) & 0xFF) * 59 + (p & 0xFF) * 11) / 100;
+                uint32_t light = 96 + luma / 2;
+                pixels[i] = (p & 0xFF000000) | (light << 16) | (light << 8) | light;
+            }
+            ICONINFO greyed = info;
+            greyed.hbmColor = grey;
+            result = CreateIconIndirect(&greyed);
+        }
+        if (grey != nullptr) {
+            DeleteObject(grey);
+        }
+        ReleaseDC(nullptr, screen);
+    }
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return result;
+}
+
+// The record's picture and tip for the pause state; returns the icon to destroy afterwards.
+static HICON set_tray_picture(NOTIFYICONDATAA& record)
 {
     HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WINDOW), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    bool paused = chord_settings.paused == 1;
+    if (paused) {
+        HICON grey = greyed_icon(icon);
+        if (grey != nullptr) {
+            DestroyIcon(icon);
+            icon = grey;
+        }
+    }
+    record.hIcon = icon;
+    copy_text(record.szTip, sizeof record.szTip, paused ? "Vantrel (paused)" : "Vantrel");
+    return icon;
+}
+
+void add_tray_icon(HWND window)
+{
     NOTIFYICONDATAA record = tray_record(window);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = WM_TRAY_NOTIFY;
-    record.hIcon = icon;
-    copy_text(record.szTip, sizeof record.szTip, "Vantrel");
+    HICON icon = set_tray_picture(record);
     if (!Shell_NotifyIconA(NIM_ADD, &record)) {
         Shell_NotifyIconA(NIM_ADD, &record);
     }
+    DestroyIcon(icon);
+}
+
+void set_chords_paused(bool paused)
+{
+    chord_settings.paused = paused ? 1 : 0;
+    save_chord_settings();
+    NOTIFYICONDATAA record = tray_record(main_window);
+    record.uFlags = NIF_ICON | NIF_TIP;
+    HICON icon = set_tray_picture(record);
+    Shell_NotifyIconA(NIM_MODIFY, &record);
     DestroyIcon(icon);
 }
 
@@ -106,9 +176,14 @@ LRESULT on_tray_notify(HWND window, WPARAM id, LPARAM mouse_message)
     return DefWindowProcA(window, WM_TRAY_NOTIFY, id, mouse_message);
 }
 
+static void check_tray_items(HMENU menu)
+{
+    CheckMenuItem(menu, ID_PAUSE_CHORDS, MF_BYCOMMAND | (chord_settings.paused == 1 ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void show_tray_menu(HWND window)
 {
-    track_popup_menu(window, IDM_TRAY);
+    track_popup_menu(window, IDM_TRAY, check_tray_items);
 }
 
 void open_manual()

@@ -8,7 +8,11 @@ constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
 
 // Adds the icon (a second attempt when the first fails); the shell keeps its own copy of
 // the picture.
+// The icon shows whether chords are paused: a greyed picture and the tip "Vantrel (paused)".
 void add_tray_icon(HWND window);
+
+// Pauses chords or lets them work again: the setting is saved and the icon shows it.
+void set_chords_paused(bool paused);
 void remove_tray_icon(HWND window);
 
 // The message a newly started shell broadcasts once its notification area is empty again

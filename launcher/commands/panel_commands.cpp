@@ -1,3 +1,5 @@
+#include "chord_settings.h"
+#include "chords_keys_dialog.h"
 #include "panel_commands.h"
 
 #include <shellapi.h>
@@ -85,6 +87,12 @@ void run_command(WORD command)
         break;
     case ID_OPTIONS:
         open_options_dialog();
+        break;
+    case ID_CHORDS_AND_KEYS:
+        open_chords_keys_dialog(main_window);
+        break;
+    case ID_PAUSE_CHORDS:
+        set_chords_paused(chord_settings.paused != 1);
         break;
     case ID_MANUAL:
         open_manual();

@@ -111,8 +111,12 @@ void on_left_button_up(HWND, int x, int y)
     if (startup_complete == 0) {
         return;
     }
-    int n = hit_test_panel(x, y);
-    if (!is_occupied(*current_set, n) || launch_allowed == 0) {
+    launch_from_panel(hit_test_panel(x, y));
+}
+
+void launch_from_panel(int n)
+{
+    if (startup_complete == 0 || n < 1 || n > 8 || !is_occupied(*current_set, n) || launch_allowed == 0) {
         return;
     }
     selected_panel = n;

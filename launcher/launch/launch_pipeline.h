@@ -10,6 +10,10 @@ extern int launch_allowed;
 
 void on_left_button_up(HWND window, int x, int y);
 
+// What a release over panel n does (n 1..8; an empty panel or other n do nothing): the panel
+// and its chain launched with the hook removed meanwhile. The keyboard launches through it.
+void launch_from_panel(int n);
+
 // Launches panel n and the panels its connection leads to, each at most once.
 void launch_panel(int n);
 

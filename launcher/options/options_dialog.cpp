@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "chords_keys_dialog.h"
 #include "flag.h"
 #include "launcher_window.h"
 #include "paths.h"
@@ -157,6 +158,9 @@ INT_PTR CALLBACK options_dialog_proc(HWND dialog, UINT message, WPARAM wparam, L
         case IDC_SELECT_FILES:
             DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CUSTOM_WAV), dialog, custom_wav_dialog_proc,
                             0);
+            return TRUE;
+        case IDC_OPEN_CHORDS_AND_KEYS:
+            open_chords_keys_dialog(dialog);
             return TRUE;
         case IDOK:
             apply_options_dialog(dialog);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "hit_test.h"
+#include "launch_pipeline.h"
 #include "launcher_window.h"
 #include "options.h"
 #include "panel_controls.h"
@@ -95,7 +96,11 @@ void on_mouse_move(HWND window, int x, int y)
     if (startup_complete == 0) {
         return;
     }
-    int panel = hit_test_panel(x, y);
+    light_panel(window, hit_test_panel(x, y));
+}
+
+void light_panel(HWND window, int panel)
+{
     if (panel == hovered_panel) {
         return;
     }
@@ -136,6 +141,33 @@ void on_mouse_wheel(int wheel_delta)
 {
     if (startup_complete == 1) {
         change_section(wheel_direction(wheel_delta, options.reverse_scroll));
+    }
+}
+
+void on_key_down(HWND window, WPARAM key)
+{
+    if (startup_complete == 0 || window_shown == 0) {
+        return;
+    }
+    bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    if (key >= '1' && key <= '8') {
+        launch_from_panel(static_cast<int>(key - '0'));
+    } else if (key >= VK_NUMPAD1 && key <= VK_NUMPAD8) {
+        launch_from_panel(static_cast<int>(key - VK_NUMPAD1 + 1));
+    } else if (key == VK_RETURN) {
+        launch_from_panel(hovered_panel);
+    } else if (key == VK_NEXT || (control && key == VK_RIGHT)) {
+        change_section(Direction::forward);
+    } else if (key == VK_PRIOR || (control && key == VK_LEFT)) {
+        change_section(Direction::backward);
+    } else if (key == VK_ESCAPE) {
+        hide_launcher_window(window);
+    } else if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
+        Arrow arrow = key == VK_LEFT    ? Arrow::left
+                      : key == VK_RIGHT ? Arrow::right
+                      : key == VK_UP    ? Arrow::up
+                                        : Arrow::down;
+        light_panel(window, panel_after_arrow(hovered_panel, arrow));
     }
 }
 

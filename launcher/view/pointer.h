@@ -28,3 +28,10 @@ void on_centre_press(int x, int y, Direction direction);
 void on_middle_button();
 void on_mouse_wheel(int wheel_delta);
 void on_key_up(WPARAM key);
+
+// Lights panel 1..8 (0: none) with its status line, as the pointer over it does.
+void light_panel(HWND window, int panel);
+
+// Keys while the window is shown: 1..8 launch that panel, the arrows move the light, Enter
+// launches the lit panel, Page Up/Down and Ctrl+Left/Right change the section, Escape hides.
+void on_key_down(HWND window, WPARAM key);

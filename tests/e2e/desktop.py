@@ -332,6 +332,13 @@ class WineDesktop:
         subprocess.run(["import", "-display", ":%s" % self.display, "-window", "root", path], check=True)
         return path
 
+    def window_screenshot(self, name, window):
+        """A picture of one window as it stands on the screen, for the documentation."""
+        x, y, width, height = self.geometry(window)
+        path = self.screenshot(name)
+        subprocess.run(["convert", path, "-crop", "%dx%d+%d+%d" % (width, height, x, y), "+repage", path], check=True)
+        return path
+
     def shows_icon_in_notification_area(self, picture, icon_file, size=16):
         """Whether the notification area of a screenshot shows the size x size image of an
         .ico file: nearly all of the image's opaque pixels in their colours, side by side as

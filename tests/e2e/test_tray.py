@@ -26,8 +26,9 @@ class Tray(unittest.TestCase):
         self.assertIsNotNone(self.icon, "no icon in the notification area")
 
     # Where the tray menu's items stand below its top edge, in Wine's menu metrics: Activate,
-    # Options, Open Data Folder, (separator) Shutdown Vantrel, (separator) Manual, Visit.
-    ITEM_CENTRES = [12, 30, 48, 72, 96, 114]
+    # Pause chords, Chords and keys, Options, Open Data Folder, (separator) Shutdown Vantrel,
+    # (separator) Manual, Visit.
+    ITEM_CENTRES = [12, 30, 48, 66, 84, 108, 132, 150]
 
     def menu_command(self, downs):
         """Clicks the menu's item (keys sent to a menu opened from the notification area may
@@ -51,11 +52,12 @@ class Tray(unittest.TestCase):
 
     def test_options_dialog_opens_from_the_menu(self):
         self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "start-up never ended")
-        self.menu_command(2)
+        self.menu_command(4)
         self.assertTrue(wait_until(lambda: self.desktop.windows_named("Options", only_visible=True), 10),
                         "the menu's Options did not open the dialog")
         time.sleep(0.5)
         shot = self.desktop.screenshot("options.png")
+        self.desktop.window_screenshot("options_dialog.png", self.desktop.windows_named("Options")[0])
         self.assertTrue(self.desktop.shows_icon_in_notification_area(shot, WINDOW_ICON),
                         "the picture does not show the program's icon in the notification area")
         # Its Cancel button closes it.
@@ -65,7 +67,7 @@ class Tray(unittest.TestCase):
 
     def test_shutdown_ends_the_program_and_removes_the_icon(self):
         self.assertTrue(wait_until(lambda: not self.desktop.is_visible(), 15), "start-up never ended")
-        self.menu_command(4)
+        self.menu_command(6)
         self.assertEqual(self.launcher.wait(timeout=10), 0)
         self.assertTrue(wait_until(lambda: self.desktop.tray_icon_center() is None, 5), "the icon stayed")
 

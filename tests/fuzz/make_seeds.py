@@ -59,6 +59,12 @@ seeds = {
         "long_line": b"[InternetShortcut]\n" + b"x" * 1020 + b"URL=http://split.example/\n" + b"u" * 1100 + b"\n",
         "no_url": b"[InternetShortcut]\r\nIconIndex=0",
     },
+    "chord_settings": {
+        "typical": b"[Chords]\r\nFullScreenKeepsChords=1\r\nPaused=0\r\nHotkey=Ctrl+Alt+Space\r\n\r\n"
+                   b"[Excluded programs]\r\nProgram=mstsc.exe\r\nProgram=blender.exe\r\n",
+        "edited": b" [chords]\nPaused = yes\nHotkey=win+shift+f12\n[Excluded programs]\nProgram=C:\\Tools\\A.EXE\n",
+        "damaged": b"[Chords\nPaused=1\x00Hotkey=Ctrl+\n[Excluded programs]\nProgram=\nProgram=" + b"n" * 300 + b"\n",
+    },
 }
 
 for target, files in seeds.items():

@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
 """Reads the hook library's PE headers: exactly its exports by name and ordinal (the
-original four keep their ordinals; the event count came later), and the data section
+original four keep their ordinals; the event count and the question at a chord came later), and the data section
 .HOOKDAT marked readable, writable and shared; and the launcher's imports from it, by name."""
 import struct
 import sys
 
 EXPECTED_EXPORTS = {"_install_module": 1, "_install_module_vista": 2, "_proc_module": 3, "_remove_module": 4,
-                    "_seen_module": 5}
-EXPECTED_IMPORTS = ["_install_module", "_install_module_vista", "_remove_module", "_seen_module"]
+                    "_seen_module": 5, "_ask_module": 6}
+EXPECTED_IMPORTS = ["_ask_module", "_install_module", "_install_module_vista", "_remove_module", "_seen_module"]
 SCN_MEM_SHARED, SCN_MEM_READ, SCN_MEM_WRITE = 0x10000000, 0x40000000, 0x80000000
 
 

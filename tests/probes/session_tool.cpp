@@ -32,6 +32,12 @@
 //                                 as Explorer does at the end of a drag: drop_into.dll, loaded
 //                                 into the launcher, posts the message from inside it
 //   session_tool foreground       prints the caption of the foreground window
+//   session_tool control-rect CAPTION ID   prints the screen rectangle of a control of a
+//                                 window found by its caption
+//   session_tool list-items CAPTION ID     prints the lines of a list box of that window
+//   session_tool hold-hotkey      holds Ctrl+Alt+H as another program's hotkey until ended
+//   session_tool tray-tip         prints the tips of the notification area's icons, one a
+//                                 line, read from the shell's tooltips
 //   session_tool report           prints the launcher window's place, its client origin and
 //                                 the texts and states of its controls, one "key value" a line
 //   session_tool parent PROGRAM   prints the program file name of the process that started
@@ -49,6 +55,7 @@
 
 #include "chordhook.h"
 
+#include <commctrl.h>
 #include <psapi.h>
 #include <shellapi.h>
 #include <tlhelp32.h>
@@ -232,6 +239,81 @@ static int print_parent(const char* program)
     return found ? 0 : 1;
 }
 
+// The tips the shell keeps for the icons of its notification area: each is a tool of a
+// tooltip window of the shell's process, so the questions and the answers go through memory
+// in that process.
+static DWORD shell_process;
+static std::vector<HWND> shell_tooltips;
+
+static BOOL CALLBACK find_shell_tooltip(HWND window, LPARAM)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(window, &process_id);
+    if (process_id == shell_process && lstrcmpiA(name, "tooltips_class32") == 0) {
+        shell_tooltips.push_back(window);
+    }
+    return TRUE;
+}
+
+static int print_tray_tips()
+{
+    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    if (taskbar == nullptr || GetWindowThreadProcessId(taskbar, &shell_process) == 0) {
+        return 101;
+    }
+    EnumWindows(find_shell_tooltip, 0);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, shell_process);
+    auto* remote = process != nullptr
+                       ? static_cast<BYTE*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE))
+                       : nullptr;
+    if (remote == nullptr) {
+        return 102;
+    }
+    for (HWND tooltip : shell_tooltips) {
+        for (WPARAM index = 0; index < 64; ++index) {
+            TTTOOLINFOW tool = {};
+            tool.cbSize = sizeof tool;
+            tool.lpszText = reinterpret_cast<LPWSTR>(remote + 1024);
+            WCHAR tip[256] = {};
+            DWORD_PTR found = 0;
+            if (!WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr) ||
+                !WriteProcessMemory(process, remote + 1024, tip, sizeof tip, nullptr) ||
+                SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(remote),
+                                    SMTO_ABORTIFHUNG, 5000, &found) == 0 ||
+                found == 0) {
+                break;
+            }
+            // The tool as the control keeps it, then its text by that tool.
+            ReadProcessMemory(process, remote, &tool, sizeof tool, nullptr);
+            tool.lpszText = reinterpret_cast<LPWSTR>(remote + 1024);
+            WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr);
+            SendMessageTimeoutW(tooltip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
+                                &found);
+            ReadProcessMemory(process, remote + 1024, tip, sizeof tip - sizeof tip[0], nullptr);
+            char text[512] = {};
+            WideCharToMultiByte(CP_ACP, 0, tip, -1, text, sizeof text, nullptr, nullptr);
+            std::printf("%s\n", text);
+        }
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return 0;
+}
+
+// Says it is ready, then keeps what it made until the desktop ends it.
+static int hold_until_ended()
+{
+    std::printf("READY\n");
+    std::fflush(stdout);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {
@@ -294,13 +376,7 @@ int main(int argc, char** argv)
                             nullptr) == nullptr) {
             return 1;
         }
-        std::printf("READY\n");
-        std::fflush(stdout);
-        MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-            DispatchMessageA(&message);
-        }
-        return 0;
+        return hold_until_ended();
     }
     if (std::strcmp(argv[1], "menu-open") == 0) {
         // Shown, and its loop tracking: only then do keys go to it.
@@ -322,6 +398,39 @@ int main(int argc, char** argv)
         }
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
         return 0;
+    }
+    if ((std::strcmp(argv[1], "control-rect") == 0 || std::strcmp(argv[1], "list-items") == 0) && argc >= 4) {
+        HWND control = GetDlgItem(FindWindowA(nullptr, argv[2]), std::atoi(argv[3]));
+        if (control == nullptr) {
+            return 101;
+        }
+        if (argv[1][0] == 'c') {
+            RECT rect = {};
+            GetWindowRect(control, &rect);
+            std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+            return 0;
+        }
+        // Asked in Unicode: the system carries the text across processes only in that form.
+        LRESULT count = SendMessageW(control, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            WCHAR wide[512] = {};
+            if (SendMessageW(control, LB_GETTEXTLEN, i, 0) < 512) {
+                SendMessageW(control, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+            }
+            char line[1024] = {};
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, line, sizeof line, nullptr, nullptr);
+            std::printf("%s\n", line);
+        }
+        return 0;
+    }
+    if (std::strcmp(argv[1], "hold-hotkey") == 0) {
+        if (!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'H')) {
+            return 1;
+        }
+        return hold_until_ended();
+    }
+    if (std::strcmp(argv[1], "tray-tip") == 0) {
+        return print_tray_tips();
     }
     if (std::strcmp(argv[1], "foreground") == 0) {
         char caption[256] = {};

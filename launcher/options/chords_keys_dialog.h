@@ -1,0 +1,11 @@
+// The dialog "Chords and keys": which programs keep their chords, the pause, the hotkey.
+#pragma once
+
+#include <windows.h>
+
+// Edits a copy of the settings; Apply makes them the program's, saves Vantrel.ini, takes
+// the hotkey and shows the pause in the tray. Returns 1 when applied.
+int open_chords_keys_dialog(HWND owner);
+
+// The text the dialog shows beside a hotkey that another program holds.
+constexpr const char* HOTKEY_TAKEN_TEXT = "Another program holds this hotkey.";
