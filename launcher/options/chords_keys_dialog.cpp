@@ -5,7 +5,7 @@
 #include "chord_pass.h"
 #include "chord_settings.h"
 #include "hotkey.h"
-#include "launcher_window.h"
+#include "main_window.h"
 #include "resource.h"
 #include "tray.h"
 
@@ -186,4 +186,11 @@ int open_chords_keys_dialog(HWND owner)
     // Saves the settings and shows the pause in the tray.
     set_chords_paused(paused);
     return 1;
+}
+
+void set_chords_paused(bool paused)
+{
+    chord_settings.paused = paused ? 1 : 0;
+    save_chord_settings();
+    show_pause_in_tray(main_window, paused);
 }

@@ -7,5 +7,8 @@
 // the hotkey and shows the pause in the tray. Returns 1 when applied.
 int open_chords_keys_dialog(HWND owner);
 
+// Pauses chords or lets them work again: the setting is saved and the tray icon shows it.
+void set_chords_paused(bool paused);
+
 // The text the dialog shows beside a hotkey that another program holds.
 constexpr const char* HOTKEY_TAKEN_TEXT = "Another program holds this hotkey.";

@@ -8,7 +8,7 @@
 
 #include "chords_keys_dialog.h"
 #include "flag.h"
-#include "launcher_window.h"
+#include "main_window.h"
 #include "paths.h"
 #include "resource.h"
 #include "sound.h"

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "launcher_window.h"
+#include "main_window.h"
 #include "options.h"
 #include "sound.h"
 

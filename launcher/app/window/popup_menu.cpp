@@ -1,6 +1,6 @@
 #include "popup_menu.h"
 
-#include "launcher_window.h"
+#include "main_window.h"
 
 void track_popup_menu(HWND window, int menu_id, void (*prepare)(HMENU))
 {

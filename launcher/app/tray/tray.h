@@ -7,20 +7,18 @@ constexpr UINT TRAY_ICON_ID = 1025;
 constexpr UINT WM_TRAY_NOTIFY = WM_USER + 1;
 
 // Adds the icon (a second attempt when the first fails); the shell keeps its own copy of
-// the picture.
-// The icon shows whether chords are paused: a greyed picture and the tip "Vantrel (paused)".
-void add_tray_icon(HWND window);
-
-// Pauses chords or lets them work again: the setting is saved and the icon shows it.
-void set_chords_paused(bool paused);
+// the picture. The icon shows whether chords are paused: a greyed picture and the tip
+// "Vantrel (paused)", and the tray menu's "Pause chords" is checked.
+void add_tray_icon(HWND window, bool paused);
+void show_pause_in_tray(HWND window, bool paused);
 void remove_tray_icon(HWND window);
 
 // The message a newly started shell broadcasts once its notification area is empty again
 // (after Explorer restarts): every icon has to be added anew.
 UINT taskbar_created_message();
 
-// The icon's callback: a double click brings the window up, the right button opens the
-// tray menu; then the default handling. Returns its result.
+// The icon's callback: the right button opens the tray menu; then the default handling.
+// Returns its result. (A double click brings the window up: the window's own business.)
 LRESULT on_tray_notify(HWND window, WPARAM id, LPARAM mouse_message);
 void show_tray_menu(HWND window);
 

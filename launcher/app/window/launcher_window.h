@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "main_window.h"
+
 // Timers of the launcher window. The first three are one-shot; the hook check repeats.
 enum : UINT_PTR {
     TIMER_STARTUP = 1,
@@ -22,15 +24,6 @@ constexpr UINT WM_CHORD_QUESTION = WM_APP + 0x706;
 
 // The caption by which a second start finds the first.
 constexpr const char* LAUNCHER_CAPTION = "Vantrel - Brasmoor";
-
-extern HWND main_window;
-extern int startup_complete;
-extern int window_shown;
-extern int activation_pending;
-extern int display_class;
-
-// 1 for 96 logical pixels per inch on both axes, 0 for 120 on both, -1 otherwise.
-int classify_display();
 
 // Creates the launcher window from its template (its initialisation runs inside).
 HWND create_launcher_window(HINSTANCE instance);

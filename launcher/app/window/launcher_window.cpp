@@ -27,22 +27,7 @@
 #include "sound.h"
 #include "tray.h"
 
-HWND main_window;
-int startup_complete;
-int window_shown;
-int activation_pending;
-int display_class;
-
 static HICON window_icon;
-
-int classify_display()
-{
-    HDC context = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
-    int dpi_x = GetDeviceCaps(context, LOGPIXELSX);
-    int dpi_y = GetDeviceCaps(context, LOGPIXELSY);
-    DeleteDC(context);
-    return display_class_from_dpi(dpi_x, dpi_y);
-}
 
 // --- placement ---------------------------------------------------------------------------
 
@@ -239,7 +224,7 @@ static void on_init_dialog(HWND window)
     load_connections();
     refresh_panels(0);
 
-    add_tray_icon(window);
+    add_tray_icon(window, chord_settings.paused == 1);
     register_launcher_hotkey(window, chord_settings.hotkey);
     save_failure_handler = notify_save_failure;
     SetTimer(window, TIMER_STARTUP, STARTUP_PERIOD_MS, nullptr);
@@ -405,13 +390,17 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
         on_session_change(wparam);
         return TRUE;
     case WM_TRAY_NOTIFY:
+        // A double click on the icon brings the window up; the rest is the tray's.
+        if (lparam == WM_LBUTTONDBLCLK) {
+            activate_launcher_window();
+        }
         return set_result(window, on_tray_notify(window, wparam, lparam));
     case WM_DESTROY:
         stop_hook_watch(window);
         return FALSE;
     default:
         if (message != 0 && message == taskbar_created_message()) {
-            add_tray_icon(window);
+            add_tray_icon(window, chord_settings.paused == 1);
             return TRUE;
         }
         return FALSE;

@@ -2,12 +2,11 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
-#include "chord_settings.h"
-#include "launcher_window.h"
-#include "pointer.h"
+#include "main_window.h"
 #include "popup_menu.h"
 #include "resource.h"
 #include "text_buffer.h"
@@ -16,6 +15,9 @@
 // The shell version 5 layout with the 128-character tip: 488 bytes in the 32-bit build.
 constexpr DWORD TRAY_RECORD_SIZE = NOTIFYICONDATAA_V2_SIZE;
 static_assert(sizeof(void*) != 4 || TRAY_RECORD_SIZE == 488, "tray record size");
+
+// The pause state the icon and the menu show.
+static bool shown_paused;
 
 static NOTIFYICONDATAA tray_record(HWND window)
 {
@@ -70,11 +72,11 @@ static HICON greyed_icon(HICON icon)
 }
 
 // The record's picture and tip for the pause state; returns the icon to destroy afterwards.
-static HICON set_tray_picture(NOTIFYICONDATAA& record)
+static HICON set_tray_picture(NOTIFYICONDATAA& record, bool paused)
 {
+    shown_paused = paused;
     HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WINDOW), IMAGE_ICON,
                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    bool paused = chord_settings.paused == 1;
     if (paused) {
         HICON grey = greyed_icon(icon);
         if (grey != nullptr) {
@@ -87,25 +89,23 @@ static HICON set_tray_picture(NOTIFYICONDATAA& record)
     return icon;
 }
 
-void add_tray_icon(HWND window)
+void add_tray_icon(HWND window, bool paused)
 {
     NOTIFYICONDATAA record = tray_record(window);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = WM_TRAY_NOTIFY;
-    HICON icon = set_tray_picture(record);
+    HICON icon = set_tray_picture(record, paused);
     if (!Shell_NotifyIconA(NIM_ADD, &record)) {
         Shell_NotifyIconA(NIM_ADD, &record);
     }
     DestroyIcon(icon);
 }
 
-void set_chords_paused(bool paused)
+void show_pause_in_tray(HWND window, bool paused)
 {
-    chord_settings.paused = paused ? 1 : 0;
-    save_chord_settings();
-    NOTIFYICONDATAA record = tray_record(main_window);
+    NOTIFYICONDATAA record = tray_record(window);
     record.uFlags = NIF_ICON | NIF_TIP;
-    HICON icon = set_tray_picture(record);
+    HICON icon = set_tray_picture(record, paused);
     Shell_NotifyIconA(NIM_MODIFY, &record);
     DestroyIcon(icon);
 }
@@ -168,9 +168,7 @@ void remove_tray_icon(HWND window)
 
 LRESULT on_tray_notify(HWND window, WPARAM id, LPARAM mouse_message)
 {
-    if (mouse_message == WM_LBUTTONDBLCLK) {
-        activate_launcher_window();
-    } else if (mouse_message == WM_RBUTTONDOWN) {
+    if (mouse_message == WM_RBUTTONDOWN) {
         show_tray_menu(window);
     }
     return DefWindowProcA(window, WM_TRAY_NOTIFY, id, mouse_message);
@@ -178,7 +176,7 @@ LRESULT on_tray_notify(HWND window, WPARAM id, LPARAM mouse_message)
 
 static void check_tray_items(HMENU menu)
 {
-    CheckMenuItem(menu, ID_PAUSE_CHORDS, MF_BYCOMMAND | (chord_settings.paused == 1 ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, ID_PAUSE_CHORDS, MF_BYCOMMAND | (shown_paused ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void show_tray_menu(HWND window)
