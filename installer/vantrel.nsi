@@ -36,7 +36,6 @@ Unicode true
 !define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${INSTALL_KEY}"
 !define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "path"
 !define MULTIUSER_INSTALLMODE_FUNCTION ModeChosen
-!define MULTIUSER_INSTALLMODE_UNFUNCTION un.ModeChosen
 !include "MultiUser.nsh"
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
@@ -182,6 +181,7 @@ FunctionEnd
 ; first copy act as a standard user's.
 Function ${un}HasAdministratorRights
   Push $0
+  Push $1
   StrCpy $0 0
   ${If} $MultiUser.Privileges == "Admin"
   ${OrIf} $MultiUser.Privileges == "Power"
@@ -193,7 +193,23 @@ Function ${un}HasAdministratorRights
       StrCpy $0 0
     ${EndIf}
   ${EndIf}
+  Pop $1
   Exch $0
+FunctionEnd
+
+; What this copy was started with: $Parameters, $Inner (1 in the copy with administrator
+; rights) and the account's rights.
+Function ${un}ReadCommandLine
+  Push $0
+  ${GetParameters} $Parameters
+  ClearErrors
+  ${GetOptions} $Parameters "/Inner" $0
+  ${IfNot} ${Errors}
+    StrCpy $Inner 1
+  ${EndIf}
+  UserInfo::GetAccountType
+  Pop $MultiUser.Privileges
+  Pop $0
 FunctionEnd
 !macroend
 !insertmacro SHARED_FUNCTIONS ""
@@ -241,14 +257,7 @@ Function .onInit
   !if "${ARCH}" == "amd64"
     SetRegView 64
   !endif
-  ${GetParameters} $Parameters
-  ClearErrors
-  ${GetOptions} $Parameters "/Inner" $0
-  ${IfNot} ${Errors}
-    StrCpy $Inner 1
-  ${EndIf}
-  UserInfo::GetAccountType
-  Pop $MultiUser.Privileges
+  Call ReadCommandLine
   ClearErrors
   ${GetOptions} $Parameters "/AllUsers" $0
   ${IfNot} ${Errors}
@@ -434,23 +443,13 @@ FunctionEnd
 ; ---------------------------------------------------------------------------------------
 ; The uninstaller.
 
-Function un.ModeChosen
-FunctionEnd
-
 Function un.onInit
   !if "${ARCH}" == "amd64"
     SetRegView 64
   !endif
   SetShellVarContext current
   StrCpy $UserData "$LOCALAPPDATA\${MAKER}\${PRODUCT}"
-  ${un.GetParameters} $Parameters
-  ClearErrors
-  ${un.GetOptions} $Parameters "/Inner" $0
-  ${IfNot} ${Errors}
-    StrCpy $Inner 1
-  ${EndIf}
-  UserInfo::GetAccountType
-  Pop $MultiUser.Privileges
+  Call un.ReadCommandLine
   ; The copy for all users is the one recorded in HKLM, whatever the command line says.
   Push HKLM
   Call un.RecordedFolder

@@ -108,9 +108,6 @@ void launch_panel(int n)
 
 void on_left_button_up(HWND, int x, int y)
 {
-    if (startup_complete == 0) {
-        return;
-    }
     launch_from_panel(hit_test_panel(x, y));
 }
 

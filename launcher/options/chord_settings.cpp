@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "path_join.h"
 #include "paths.h"
 #include "record_file.h"
 
@@ -227,11 +228,7 @@ size_t format_chord_settings(const ChordSettings& settings, char* text, size_t s
 int add_excluded_program(ChordSettings& settings, const char* name)
 {
     // A path names the program by its last part.
-    for (const char* c = name; *c != '\0'; ++c) {
-        if (*c == '\\' || *c == '/') {
-            name = c + 1;
-        }
-    }
+    name = file_name_part(name);
     Span span = trimmed(name, std::strlen(name));
     if (span.length == 0 || span.length >= PROGRAM_NAME_SIZE || settings.excluded_count >= MAX_EXCLUDED_PROGRAMS) {
         return 0;
@@ -260,9 +257,8 @@ void remove_excluded_program(ChordSettings& settings, uint32_t index)
 
 bool program_excluded(const ChordSettings& settings, const char* file_name)
 {
-    size_t length = std::strlen(file_name);
     for (uint32_t i = 0; i < settings.excluded_count && i < MAX_EXCLUDED_PROGRAMS; ++i) {
-        if (same_text(file_name, length, settings.excluded[i])) {
+        if (same_file_name(file_name, settings.excluded[i])) {
             return true;
         }
     }
@@ -348,17 +344,14 @@ int parse_hotkey(const char* text, Hotkey& hotkey)
 
 int load_chord_settings()
 {
-    static char text[SETTINGS_TEXT_SIZE];
-    std::memset(text, 0, sizeof text);
-    std::FILE* file = std::fopen(chord_settings_path, "rb");
-    if (file == nullptr) {
+    // One byte more than is read: a byte there means the file goes on past the limit.
+    static char text[SETTINGS_TEXT_SIZE + 1];
+    if (read_record_file(chord_settings_path, text, sizeof text) == 0) {
         default_chord_settings(chord_settings);
         return 0;
     }
-    size_t length = std::fread(text, 1, sizeof text, file);
-    bool cut = length == sizeof text && std::fgetc(file) != EOF;
-    std::fclose(file);
-    if (cut) {
+    size_t length = SETTINGS_TEXT_SIZE;
+    if (text[SETTINGS_TEXT_SIZE] != '\0') {
         // The last line may have been cut in two: a name cut short is another program's.
         while (length > 0 && text[length - 1] != '\n' && text[length - 1] != '\r') {
             --length;

@@ -180,11 +180,10 @@ int open_chords_keys_dialog(HWND owner)
                         chords_keys_dialog_proc, reinterpret_cast<LPARAM>(&data)) != IDOK) {
         return 0;
     }
-    bool paused = data.settings.paused == 1;
     chord_settings = data.settings;
     register_launcher_hotkey(main_window, chord_settings.hotkey);
     // Saves the settings and shows the pause in the tray.
-    set_chords_paused(paused);
+    set_chords_paused(chord_settings.paused == 1);
     return 1;
 }
 

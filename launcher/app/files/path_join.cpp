@@ -14,7 +14,7 @@ int join_path(char* out, size_t out_size, const char* folder, const char* name)
     return 1;
 }
 
-static const char* file_name_part(const char* path)
+const char* file_name_part(const char* path)
 {
     const char* name = path;
     for (const char* c = path; *c != '\0'; ++c) {

@@ -10,6 +10,9 @@ constexpr size_t PATH_BUFFER_SIZE = 1024;
 // at another file. Returns 1 when the path was written, 0 otherwise.
 int join_path(char* out, size_t out_size, const char* folder, const char* name);
 
+// The text after a path's last backslash or slash (the whole path when it has none).
+const char* file_name_part(const char* path);
+
 // Whether two paths name files of the same name (the text after the last backslash or
 // slash), compared without regard to ASCII case, as Windows compares file names.
 bool same_file_name(const char* path_a, const char* path_b);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "path_join.h"
+
 bool full_screen_in_front(const Foreground& foreground)
 {
     switch (foreground.notification_state) {
@@ -32,12 +34,7 @@ const char* cached_program_name(const ProgramNameCache& cache, uintptr_t window,
 
 const char* remember_program_name(ProgramNameCache& cache, uintptr_t window, uint32_t process_id, const char* path)
 {
-    const char* name = path;
-    for (const char* c = path; *c != '\0'; ++c) {
-        if (*c == '\\' || *c == '/') {
-            name = c + 1;
-        }
-    }
+    const char* name = file_name_part(path);
     auto& entry = cache.entries[cache.next % PROGRAM_NAME_CACHE_SIZE];
     cache.next = (cache.next + 1) % PROGRAM_NAME_CACHE_SIZE;
     entry.window = window;
