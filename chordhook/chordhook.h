@@ -20,7 +20,11 @@ extern "C" {
 CHORDHOOK_API int __cdecl _install_module(HWND target);
 CHORDHOOK_API int __cdecl _install_module_vista(HWND target);
 CHORDHOOK_API int __cdecl _remove_module(void);
-CHORDHOOK_API LRESULT CALLBACK _proc_module(int code, WPARAM wparam, LPARAM lparam);
+#if defined(CHORDHOOK_BUILD)
+// Exported undecorated, which no 32-bit import library can name: callers outside the
+// library take it by name with chordhook_procedure() below.
+LRESULT CALLBACK _proc_module(int code, WPARAM wparam, LPARAM lparam);
+#endif
 // How many events the hook procedure has been called for in this process (wraps around).
 CHORDHOOK_API LONG __cdecl _seen_module(void);
 // From now on, at each chord's completing press, sends this message to the target window
@@ -29,6 +33,15 @@ CHORDHOOK_API LONG __cdecl _seen_module(void);
 // presses and releases never ask.
 CHORDHOOK_API void __cdecl _ask_module(UINT message);
 }
+
+#if !defined(CHORDHOOK_BUILD)
+// The hook procedure, looked up by its export name in the loaded library.
+inline HOOKPROC chordhook_procedure()
+{
+    return reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("chordhook.dll"), "_proc_module")));
+}
+#endif
 
 // The answer to the ask message that leaves the chord to the program under the pointer.
 #define CHORD_KEPT_BY_PROGRAM 1

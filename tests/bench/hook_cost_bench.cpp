@@ -81,9 +81,14 @@ int main(int argc, char** argv)
     if (with_chords) {
         _ask_module(WM_CHORD_QUESTION);
     }
+    HOOKPROC procedure = chordhook_procedure();
+    if (procedure == nullptr) {
+        std::fprintf(stderr, "chordhook.dll exports no _proc_module\n");
+        return 1;
+    }
     std::vector<double> hook_times, bare_times;
     for (int round = 0; round < 11; ++round) {
-        hook_times.push_back(nanoseconds_per_event(_proc_module, events));
+        hook_times.push_back(nanoseconds_per_event(procedure, events));
         bare_times.push_back(nanoseconds_per_event(bare_hook, events));
     }
     std::sort(hook_times.begin(), hook_times.end());

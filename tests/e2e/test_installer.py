@@ -66,7 +66,9 @@ class Setup(unittest.TestCase):
     def setUp(self):
         local = os.path.dirname(os.path.dirname(self.desktop.data_folder()))
         self.just_for_me = os.path.join(local, "Programs", "Vantrel")
-        self.all_users = self.desktop.drive_c("C:\\Program Files\\Brasmoor\\Vantrel")
+        # The 32-bit setup program installs for everyone under the 32-bit Program Files.
+        wow64 = SETUP.endswith("x86.exe") and os.path.isdir(self.desktop.drive_c("C:\\windows\\syswow64"))
+        self.all_users = self.desktop.drive_c("C:\\Program Files%s\\Brasmoor\\Vantrel" % (" (x86)" if wow64 else ""))
         self.addCleanup(self.uninstall_everything)
 
     def uninstall_everything(self):

@@ -25,7 +25,7 @@ class HookProcedure : public ::testing::Test {
 
     LRESULT feed(int code, uint32_t message, bool with_data = true)
     {
-        return _proc_module(code, message, with_data ? reinterpret_cast<LPARAM>(&event) : 0);
+        return chordhook_procedure()(code, message, with_data ? reinterpret_cast<LPARAM>(&event) : 0);
     }
 };
 

@@ -5,6 +5,7 @@
 // chord that is then sent its way.
 #include <windows.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "chordhook.h"

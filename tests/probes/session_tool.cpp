@@ -49,6 +49,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -264,21 +265,32 @@ static int print_tray_tips()
         return 101;
     }
     EnumWindows(find_shell_tooltip, 0);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, shell_process);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
+                                     PROCESS_QUERY_LIMITED_INFORMATION, FALSE, shell_process);
     auto* remote = process != nullptr
                        ? static_cast<BYTE*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE))
                        : nullptr;
     if (remote == nullptr) {
         return 102;
     }
+    // The tool structure in the shell's own layout: a 32-bit tool on a 64-bit system asks a
+    // 64-bit shell, whose pointers are twice as wide.
+    BOOL tool_on_wow64 = FALSE, shell_on_wow64 = FALSE;
+    IsWow64Process(GetCurrentProcess(), &tool_on_wow64);
+    IsWow64Process(process, &shell_on_wow64);
+    bool wide_shell = sizeof(void*) == 8 || (tool_on_wow64 && !shell_on_wow64);
+    const UINT tool_size = wide_shell ? 72 : 48, text_offset = wide_shell ? 48 : 36;
+    static_assert(sizeof(TTTOOLINFOW) == (sizeof(void*) == 8 ? 72 : 48), "the tool layouts above");
+    static_assert(offsetof(TTTOOLINFOW, lpszText) == (sizeof(void*) == 8 ? 48 : 36), "the tool layouts above");
+    const unsigned long long text_address = reinterpret_cast<UINT_PTR>(remote + 1024);
     for (HWND tooltip : shell_tooltips) {
         for (WPARAM index = 0; index < 64; ++index) {
-            TTTOOLINFOW tool = {};
-            tool.cbSize = sizeof tool;
-            tool.lpszText = reinterpret_cast<LPWSTR>(remote + 1024);
+            BYTE tool[72] = {};
+            std::memcpy(tool, &tool_size, sizeof tool_size);
+            std::memcpy(tool + text_offset, &text_address, wide_shell ? 8 : 4);
             WCHAR tip[256] = {};
             DWORD_PTR found = 0;
-            if (!WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr) ||
+            if (!WriteProcessMemory(process, remote, tool, tool_size, nullptr) ||
                 !WriteProcessMemory(process, remote + 1024, tip, sizeof tip, nullptr) ||
                 SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(remote),
                                     SMTO_ABORTIFHUNG, 5000, &found) == 0 ||
@@ -286,9 +298,9 @@ static int print_tray_tips()
                 break;
             }
             // The tool as the control keeps it, then its text by that tool.
-            ReadProcessMemory(process, remote, &tool, sizeof tool, nullptr);
-            tool.lpszText = reinterpret_cast<LPWSTR>(remote + 1024);
-            WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr);
+            ReadProcessMemory(process, remote, tool, tool_size, nullptr);
+            std::memcpy(tool + text_offset, &text_address, wide_shell ? 8 : 4);
+            WriteProcessMemory(process, remote, tool, tool_size, nullptr);
             SendMessageTimeoutW(tooltip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
                                 &found);
             ReadProcessMemory(process, remote + 1024, tip, sizeof tip - sizeof tip[0], nullptr);
