@@ -15,11 +15,6 @@ namespace {
 // A Vantrel.ini longer than this is read for its first part only.
 constexpr size_t SETTINGS_TEXT_SIZE = 32768;
 
-char fold(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool same_text(const char* a, size_t a_length, const char* b)
 {
     size_t b_length = std::strlen(b);
@@ -27,7 +22,7 @@ bool same_text(const char* a, size_t a_length, const char* b)
         return false;
     }
     for (size_t i = 0; i < a_length; ++i) {
-        if (fold(a[i]) != fold(b[i])) {
+        if (ascii_lower(a[i]) != ascii_lower(b[i])) {
             return false;
         }
     }
@@ -98,7 +93,7 @@ constexpr struct {
 uint32_t key_from_name(Span name)
 {
     if (name.length == 1) {
-        char c = fold(name.start[0]);
+        char c = ascii_lower(name.start[0]);
         if (c >= 'a' && c <= 'z') {
             return static_cast<uint32_t>(c - 'a' + 'A');
         }
@@ -106,7 +101,7 @@ uint32_t key_from_name(Span name)
             return static_cast<uint32_t>(c);
         }
     }
-    if ((name.length == 2 || name.length == 3) && fold(name.start[0]) == 'f') {
+    if ((name.length == 2 || name.length == 3) && ascii_lower(name.start[0]) == 'f') {
         uint32_t number = 0;
         for (size_t i = 1; i < name.length; ++i) {
             if (name.start[i] < '0' || name.start[i] > '9') {
@@ -117,10 +112,10 @@ uint32_t key_from_name(Span name)
         return number >= 1 && number <= 24 ? 0x70 + number - 1 : 0;
     }
     // Any other key by its number, as the file writes it: "0x6A".
-    if (name.length > 2 && name.length <= 4 && name.start[0] == '0' && fold(name.start[1]) == 'x') {
+    if (name.length > 2 && name.length <= 4 && name.start[0] == '0' && ascii_lower(name.start[1]) == 'x') {
         uint32_t number = 0;
         for (size_t i = 2; i < name.length; ++i) {
-            char c = fold(name.start[i]);
+            char c = ascii_lower(name.start[i]);
             int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
             if (digit < 0) {
                 return 0;

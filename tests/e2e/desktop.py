@@ -198,6 +198,11 @@ class WineDesktop:
         shutil.copy(os.path.join(self.bin, "launch_probe.exe"), os.path.join(target, name))
         return "C:\\" + folder + "\\" + name
 
+    def runs_32_bit_on_64_bit(self):
+        """Whether the programs run as 32-bit ones on a 64-bit system (its desktop and shell
+        are 64-bit programs)."""
+        return not self.loader.endswith("64") and os.path.isdir(self.drive_c("C:\\windows\\syswow64"))
+
     def drive_c(self, windows_path):
         """The Linux path of a C: path of the prefix."""
         return os.path.join(self.prefix, "drive_c", *windows_path[3:].split("\\"))

@@ -67,8 +67,8 @@ class Setup(unittest.TestCase):
         local = os.path.dirname(os.path.dirname(self.desktop.data_folder()))
         self.just_for_me = os.path.join(local, "Programs", "Vantrel")
         # The 32-bit setup program installs for everyone under the 32-bit Program Files.
-        wow64 = SETUP.endswith("x86.exe") and os.path.isdir(self.desktop.drive_c("C:\\windows\\syswow64"))
-        self.all_users = self.desktop.drive_c("C:\\Program Files%s\\Brasmoor\\Vantrel" % (" (x86)" if wow64 else ""))
+        program_files = "Program Files (x86)" if self.desktop.runs_32_bit_on_64_bit() else "Program Files"
+        self.all_users = self.desktop.drive_c("C:\\%s\\Brasmoor\\Vantrel" % program_files)
         self.addCleanup(self.uninstall_everything)
 
     def uninstall_everything(self):

@@ -1,6 +1,5 @@
 """The real Vantrel.exe in a desktop of its own: start-up, a chord bringing the window up,
 closing hides it, one instance per desktop, and the hook surviving its removal."""
-import os
 import time
 import unittest
 
@@ -130,7 +129,7 @@ class InProcessHookLauncher(LauncherCase, unittest.TestCase):
         super().setUp()
         # The in-process hook runs inside the program under the pointer: a 32-bit library
         # never gets into the 64-bit desktop of a 64-bit system. Windows XP itself is 32-bit.
-        if not self.desktop.loader.endswith("64") and os.path.isdir(self.desktop.drive_c("C:\\windows\\syswow64")):
+        if self.desktop.runs_32_bit_on_64_bit():
             self.skipTest("a 32-bit build on a 64-bit prefix: the desktop is a 64-bit program")
 
     def test_a_cancelled_logoff_puts_the_hook_back(self):

@@ -279,6 +279,7 @@ static int print_tray_tips()
     IsWow64Process(GetCurrentProcess(), &tool_on_wow64);
     IsWow64Process(process, &shell_on_wow64);
     bool wide_shell = sizeof(void*) == 8 || (tool_on_wow64 && !shell_on_wow64);
+    const size_t pointer_size = wide_shell ? 8 : 4;
     const UINT tool_size = wide_shell ? 72 : 48, text_offset = wide_shell ? 48 : 36;
     static_assert(sizeof(TTTOOLINFOW) == (sizeof(void*) == 8 ? 72 : 48), "the tool layouts above");
     static_assert(offsetof(TTTOOLINFOW, lpszText) == (sizeof(void*) == 8 ? 48 : 36), "the tool layouts above");
@@ -287,7 +288,7 @@ static int print_tray_tips()
         for (WPARAM index = 0; index < 64; ++index) {
             BYTE tool[72] = {};
             std::memcpy(tool, &tool_size, sizeof tool_size);
-            std::memcpy(tool + text_offset, &text_address, wide_shell ? 8 : 4);
+            std::memcpy(tool + text_offset, &text_address, pointer_size);
             WCHAR tip[256] = {};
             DWORD_PTR found = 0;
             if (!WriteProcessMemory(process, remote, tool, tool_size, nullptr) ||
@@ -299,7 +300,7 @@ static int print_tray_tips()
             }
             // The tool as the control keeps it, then its text by that tool.
             ReadProcessMemory(process, remote, tool, tool_size, nullptr);
-            std::memcpy(tool + text_offset, &text_address, wide_shell ? 8 : 4);
+            std::memcpy(tool + text_offset, &text_address, pointer_size);
             WriteProcessMemory(process, remote, tool, tool_size, nullptr);
             SendMessageTimeoutW(tooltip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
                                 &found);

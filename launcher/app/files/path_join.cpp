@@ -33,8 +33,8 @@ bool same_file_name(const char* path_a, const char* path_b)
         return false;
     }
     for (;; ++a, ++b) {
-        char x = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a - 'A' + 'a') : *a;
-        char y = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b - 'A' + 'a') : *b;
+        char x = ascii_lower(*a);
+        char y = ascii_lower(*b);
         if (x != y) {
             return false;
         }

@@ -13,6 +13,12 @@ int join_path(char* out, size_t out_size, const char* folder, const char* name);
 // The text after a path's last backslash or slash (the whole path when it has none).
 const char* file_name_part(const char* path);
 
+// A character with ASCII capitals made small, as Windows folds file names.
+inline char ascii_lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Whether two paths name files of the same name (the text after the last backslash or
 // slash), compared without regard to ASCII case, as Windows compares file names.
 bool same_file_name(const char* path_a, const char* path_b);

@@ -14,8 +14,8 @@ bool full_screen_in_front(const Foreground& foreground)
     default:
         break;
     }
-    const ScreenRect& window = foreground.window;
-    const ScreenRect& monitor = foreground.monitor;
+    const Area& window = foreground.window;
+    const Area& monitor = foreground.monitor;
     bool empty_monitor = monitor.right <= monitor.left || monitor.bottom <= monitor.top;
     return foreground.has_window == 1 && foreground.shell_window == 0 && !empty_monitor &&
            window.left <= monitor.left && window.top <= monitor.top && window.right >= monitor.right &&

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "chord_settings.h"
+#include "display_class.h"
 
 // SHQueryUserNotificationState's answers.
 enum NotificationState : int32_t {
@@ -18,17 +19,13 @@ enum NotificationState : int32_t {
     NOTIFICATION_APP = 7,
 };
 
-struct ScreenRect {
-    int32_t left, top, right, bottom;
-};
-
 // What the system says of the foreground window.
 struct Foreground {
     int32_t notification_state; // 0 when the system could not say
     int32_t has_window;         // there is a foreground window
     int32_t shell_window;       // it is the desktop or the taskbar
-    ScreenRect window;          // its rectangle
-    ScreenRect monitor;         // the whole of its monitor
+    Area window;                // its rectangle
+    Area monitor;               // the whole of its monitor
 };
 
 // A program is full screen when the system says so (busy, a Direct3D full-screen program, a
