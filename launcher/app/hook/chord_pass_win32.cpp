@@ -1,17 +1,15 @@
 // The facts the chord decision needs, asked of the system only at a chord's completing press.
 #include <windows.h>
 
-#include <psapi.h>
 #include <initializer_list>
 
 #include "chord_pass.h"
+#include "process_image.h"
 
 static ProgramNameCache program_names;
 
-// Both calls are missing from older Windows: looked up, not imported, so the program still
-// starts there.
+// Missing from older Windows: looked up, not imported, so the program still starts there.
 using NotificationQuery = HRESULT(WINAPI*)(int32_t*);
-using ImageNameQuery = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
 
 static int32_t notification_state()
 {
@@ -55,27 +53,10 @@ static Foreground foreground_facts()
         facts.has_window = 1;
         facts.shell_window = is_shell_window(window) ? 1 : 0;
         facts.window = Area{rect.left, rect.top, rect.right, rect.bottom};
-        facts.monitor = Area{monitor.rcMonitor.left, monitor.rcMonitor.top, monitor.rcMonitor.right,
-                                   monitor.rcMonitor.bottom};
+        facts.monitor =
+            Area{monitor.rcMonitor.left, monitor.rcMonitor.top, monitor.rcMonitor.right, monitor.rcMonitor.bottom};
     }
     return facts;
-}
-
-static bool image_path(DWORD process_id, char* path, DWORD size)
-{
-    static const auto query = reinterpret_cast<ImageNameQuery>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
-    constexpr DWORD LIMITED_QUERY = 0x1000; // PROCESS_QUERY_LIMITED_INFORMATION, also for elevated programs
-    HANDLE process =
-        OpenProcess(query != nullptr ? LIMITED_QUERY : PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id);
-    if (process == nullptr) {
-        return false;
-    }
-    DWORD length = size;
-    bool ok = query != nullptr ? query(process, 0, path, &length) != FALSE
-                               : GetModuleFileNameExA(process, nullptr, path, size) != 0;
-    CloseHandle(process);
-    return ok;
 }
 
 const char* program_name_of_window(uintptr_t window_value)
@@ -90,7 +71,7 @@ const char* program_name_of_window(uintptr_t window_value)
         return cached;
     }
     char path[MAX_PATH * 2] = {};
-    if (!image_path(process_id, path, sizeof path)) {
+    if (!process_image_path(process_id, path, sizeof path)) {
         return "";
     }
     return remember_program_name(program_names, window_value, process_id, path);

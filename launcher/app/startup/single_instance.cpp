@@ -4,6 +4,7 @@
 
 #include "launcher_window.h"
 #include "path_join.h"
+#include "process_image.h"
 
 namespace {
 
@@ -12,29 +13,6 @@ struct Search {
     const char* program_file;
     HWND found;
 };
-
-// The file of the program that owns a window; empty when the process cannot be asked.
-void program_of(HWND window, char* path, DWORD size)
-{
-    path[0] = '\0';
-    DWORD process_id = 0;
-    GetWindowThreadProcessId(window, &process_id);
-    using QueryImageName = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
-    static const auto query_image_name = reinterpret_cast<QueryImageName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
-    // The limited right is enough from Vista on, also for a process of higher integrity.
-    constexpr DWORD QUERY_LIMITED_INFORMATION = 0x1000;
-    HANDLE process = OpenProcess(query_image_name != nullptr ? QUERY_LIMITED_INFORMATION : PROCESS_QUERY_INFORMATION,
-                                 FALSE, process_id);
-    if (process == nullptr) {
-        return;
-    }
-    DWORD length = size;
-    if (query_image_name == nullptr || !query_image_name(process, 0, path, &length)) {
-        path[0] = '\0';
-    }
-    CloseHandle(process);
-}
 
 BOOL CALLBACK check_window(HWND window, LPARAM context)
 {
@@ -50,9 +28,10 @@ BOOL CALLBACK check_window(HWND window, LPARAM context)
         return TRUE;
     }
     char program[MAX_PATH] = {};
-    program_of(window, program, sizeof program);
-    // Without a way to ask (Windows before Vista), a dialog of that caption is taken as ours.
-    if (program[0] != '\0' && !same_file_name(program, search.program_file)) {
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(window, &process_id);
+    // When its program cannot be asked, a dialog of that caption is taken as ours.
+    if (process_image_path(process_id, program, sizeof program) && !same_file_name(program, search.program_file)) {
         return TRUE;
     }
     search.found = window;
