@@ -492,6 +492,19 @@ FunctionEnd
 
 Section "Uninstall"
   Call un.EndRunningCopy
+  ; The copy of the uninstaller that was started from the folder hands over to a copy of
+  ; itself and ends; until its process is gone, its file cannot be removed.
+  StrCpy $0 0
+  ${Do}
+    ClearErrors
+    Delete "$INSTDIR\Uninstall.exe"
+    ${IfNot} ${Errors}
+    ${OrIf} $0 >= 25
+      ${Break}
+    ${EndIf}
+    IntOp $0 $0 + 1
+    Sleep 200
+  ${Loop}
   ClearErrors
   Delete "$INSTDIR\Vantrel.exe"
   Delete "$INSTDIR\chordhook.dll"

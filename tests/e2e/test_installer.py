@@ -89,7 +89,8 @@ class Setup(unittest.TestCase):
 
     def uninstall(self, folder, env=None):
         """Runs the uninstaller silently; it goes on in a copy of itself, so wait for its end."""
-        self.assertEqual(self.start_and_wait(os.path.join(folder, "Uninstall.exe"), "/S", env=env), 0)
+        code = self.start_and_wait(os.path.join(folder, "Uninstall.exe"), "/S", env=env)
+        self.assertEqual(code, 0, "left in the folder: %s" % (os.listdir(folder) if os.path.isdir(folder) else None))
         self.assertTrue(wait_until(lambda: not os.path.exists(os.path.join(folder, "Uninstall.exe")), 60),
                         "the uninstaller did not finish")
 
