@@ -5,8 +5,9 @@
 //                                       rights of their own shell, never with the rights of
 //                                       an elevated installer; exit code 0 when started
 //   starter elevated FILE [PARAMETERS]  starts FILE with administrator rights, waits for it
-//                                       and ends with its exit code (1 when it could not
-//                                       start, 2 when the user declined)
+//                                       and ends with its exit code (10 when the user
+//                                       declined, 11 when it could not start: codes no
+//                                       setup program ends with)
 //
 // PARAMETERS is the rest of the command line, passed on exactly as written.
 #include <windows.h>
@@ -140,6 +141,9 @@ int start_as_user(const wchar_t* file, const wchar_t* parameters)
     return start_through_desktop_shell(file, parameters) ? 0 : 1;
 }
 
+constexpr int ELEVATION_DECLINED = 10;
+constexpr int ELEVATED_NOT_STARTED = 11;
+
 int start_elevated(const wchar_t* file, const wchar_t* parameters)
 {
     SHELLEXECUTEINFOW info = {};
@@ -150,13 +154,13 @@ int start_elevated(const wchar_t* file, const wchar_t* parameters)
     info.lpParameters = *parameters != L'\0' ? parameters : nullptr;
     info.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExW(&info)) {
-        return GetLastError() == ERROR_CANCELLED ? 2 : 1;
+        return GetLastError() == ERROR_CANCELLED ? ELEVATION_DECLINED : ELEVATED_NOT_STARTED;
     }
     if (info.hProcess == nullptr) {
-        return 1;
+        return ELEVATED_NOT_STARTED;
     }
     WaitForSingleObject(info.hProcess, INFINITE);
-    DWORD code = 1;
+    DWORD code = ELEVATED_NOT_STARTED;
     GetExitCodeProcess(info.hProcess, &code);
     CloseHandle(info.hProcess);
     return static_cast<int>(code);

@@ -29,6 +29,9 @@ Unicode true
 ; Exit codes besides NSIS's own (1 cancelled, 2 aborted).
 !define EXIT_OTHER_MODE 3
 !define EXIT_NOT_STARTED 4
+; The starter's own codes when it asks for administrator rights.
+!define STARTER_DECLINED 10
+!define STARTER_NOT_STARTED 11
 
 !define MULTIUSER_EXECUTIONLEVEL Standard
 !define MULTIUSER_INSTALLMODE_COMMANDLINE
@@ -120,6 +123,15 @@ Function ${un}FindRunningCopy
       System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r3, *i ${NSIS_MAX_STRLEN})'
       System::Call 'kernel32::CloseHandle(p r2)'
     ${EndIf}
+    ; Windows XP knows neither the limited query right nor QueryFullProcessImageName.
+    ${If} $3 == ""
+    ${OrIf} $3 == "error"
+      System::Call 'kernel32::OpenProcess(i 0x410, i 0, i r1) p .r2'
+      ${If} $2 P<> 0
+        System::Call 'psapi::GetModuleFileNameExW(p r2, p 0, w .r3, i ${NSIS_MAX_STRLEN})'
+        System::Call 'kernel32::CloseHandle(p r2)'
+      ${EndIf}
+    ${EndIf}
     ${GetFileName} $3 $3
     ${If} $3 == "Vantrel.exe"
       ${Break}
@@ -131,12 +143,15 @@ Function ${un}FindRunningCopy
   Exch $0
 FunctionEnd
 
-; Asks a running Vantrel to end through its own Shutdown command and waits up to five
-; seconds for its process to be gone, so that its files can be replaced or removed.
+; Asks a running Vantrel to end through its own Shutdown command and waits for its process
+; to be gone, so that its files can be replaced or removed: up to five seconds, then once
+; more after asking again (a command that came within the program's guard time after
+; another one is not acted on).
 Function ${un}EndRunningCopy
   Push $0
   Push $1
   Push $2
+  Push $3
   StrCpy $WasRunning 0
   Call ${un}FindRunningCopy
   Pop $0
@@ -145,33 +160,45 @@ Function ${un}EndRunningCopy
     DetailPrint "Closing the running Vantrel"
     System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
     System::Call 'kernel32::OpenProcess(i 0x100000, i 0, i r1) p .r2'  ; SYNCHRONIZE
-    System::Call 'user32::PostMessageW(p r0, i ${WM_COMMAND}, p ${SHUTDOWN_COMMAND}, p 0)'
+    ${For} $3 1 2
+      System::Call 'user32::PostMessageW(p r0, i ${WM_COMMAND}, p ${SHUTDOWN_COMMAND}, p 0)'
+      ${If} $2 P<> 0
+        System::Call 'kernel32::WaitForSingleObject(p r2, i 5000) i .r1'
+        ${If} $1 = 0  ; WAIT_OBJECT_0: it has ended
+          ${Break}
+        ${EndIf}
+      ${Else}
+        Sleep 2500
+      ${EndIf}
+    ${Next}
     ${If} $2 P<> 0
-      System::Call 'kernel32::WaitForSingleObject(p r2, i 5000) i'
       System::Call 'kernel32::CloseHandle(p r2)'
-    ${Else}
-      Sleep 2000
     ${EndIf}
   ${EndIf}
+  Pop $3
   Pop $2
   Pop $1
   Pop $0
 FunctionEnd
 
 ; Starts a copy of this program with administrator rights for the all-users mode, waits
-; for it and leaves its exit code on the stack (2: the user declined). Parameters on the
-; stack: what to add to this program's own.
+; for it and leaves its exit code on the stack (STARTER_DECLINED: the user declined).
+; Parameters on the stack: what to add to this program's own.
 Function ${un}ContinueElevated
   Exch $0
   InitPluginsDir
   File "/oname=$PLUGINSDIR\starter.exe" "${STARTER}"
   HideWindow
   ExecWait '"$PLUGINSDIR\starter.exe" elevated "$EXEPATH" /AllUsers /Inner $0' $0
-  ${If} $0 == 2
-  ${AndIfNot} ${Silent}
-    BringToFront
-    MessageBox MB_OK|MB_ICONEXCLAMATION \
-      "Vantrel needs administrator rights to be installed or removed for all users.$\r$\nNothing was changed."
+  ${IfNot} ${Silent}
+    ${If} $0 == ${STARTER_DECLINED}
+      BringToFront
+      MessageBox MB_OK|MB_ICONEXCLAMATION \
+        "Vantrel needs administrator rights to be installed or removed for all users.$\r$\nNothing was changed."
+    ${ElseIf} $0 == ${STARTER_NOT_STARTED}
+      BringToFront
+      MessageBox MB_OK|MB_ICONSTOP "Vantrel's setup could not start with administrator rights.$\r$\nNothing was changed."
+    ${EndIf}
   ${EndIf}
   Exch $0
 FunctionEnd
@@ -264,7 +291,12 @@ Function .onInit
     Call HasAdministratorRights
     Pop $0
     ${If} $0 == 0
-      Push $Parameters
+      ; NSIS takes /D= off the command line: the folder is handed on explicitly, last.
+      ${If} $INSTDIR != ""
+        Push "$Parameters /D=$INSTDIR"
+      ${Else}
+        Push $Parameters
+      ${EndIf}
       Call ContinueElevated
       Pop $0
       SetErrorLevel $0
@@ -340,10 +372,15 @@ Function ModePageLeave
     Pop $1
     ${If} $1 == 0
       ; The rest of the wizard continues in the copy with administrator rights.
-      Push $Parameters
+      ${If} $ChosenFolder != ""
+        Push "$Parameters /D=$ChosenFolder"
+      ${Else}
+        Push $Parameters
+      ${EndIf}
       Call ContinueElevated
       Pop $1
-      ${If} $1 == 2
+      ${If} $1 == ${STARTER_DECLINED}
+      ${OrIf} $1 == ${STARTER_NOT_STARTED}
         Abort
       ${EndIf}
       SetErrorLevel $1
@@ -352,6 +389,9 @@ Function ModePageLeave
     Call MultiUser.InstallMode.AllUsers
   ${Else}
     Call MultiUser.InstallMode.CurrentUser
+  ${EndIf}
+  ${If} $ChosenFolder != ""
+    StrCpy $INSTDIR $ChosenFolder
   ${EndIf}
   Call OtherModeInstalled
   Pop $0
@@ -450,6 +490,18 @@ Function un.onInit
   SetShellVarContext current
   StrCpy $UserData "$LOCALAPPDATA\${MAKER}\${PRODUCT}"
   Call un.ReadCommandLine
+  ; The copy with administrator rights may run as another account (an administrator's
+  ; password typed by a standard user): the data folder is the one of the user who started
+  ; the uninstall, handed on by the first copy, and only ever a Vantrel data folder.
+  ${If} $Inner == 1
+    ClearErrors
+    ${un.GetOptions} $Parameters "/UserData=" $0
+    StrCpy $1 $0 "" -17
+    ${IfNot} ${Errors}
+    ${AndIf} $1 == "\${MAKER}\${PRODUCT}"
+      StrCpy $UserData $0
+    ${EndIf}
+  ${EndIf}
   ; The copy for all users is the one recorded in HKLM, whatever the command line says.
   Push HKLM
   Call un.RecordedFolder
@@ -461,7 +513,7 @@ Function un.onInit
     Call un.HasAdministratorRights
     Pop $1
     ${If} $1 == 0
-      Push "$Parameters _?=$INSTDIR"
+      Push '$Parameters /UserData="$UserData" _?=$INSTDIR'
       Call un.ContinueElevated
       Pop $1
       SetErrorLevel $1

@@ -207,6 +207,14 @@ class Setup(unittest.TestCase):
         self.assertIsNone(self.reg("HKLM\\" + INSTALL_KEY, "path"))
         self.assertIsNone(self.reg("HKLM\\" + UNINSTALL_KEY, "DisplayName"))
 
+        # A folder given with /D= stays the folder across the hand-over to the second copy.
+        chosen = self.desktop.drive_c("C:\\Tools\\Vantrel")
+        self.addCleanup(shutil.rmtree, os.path.dirname(chosen), True)
+        self.assertEqual(self.setup("/S", "/AllUsers", "/D=C:\\Tools\\Vantrel", env=standard_user), 0)
+        self.assertEqual(self.reg("HKLM\\" + INSTALL_KEY, "path"), "C:\\Tools\\Vantrel")
+        self.assertTrue(os.path.exists(os.path.join(chosen, "Vantrel.exe")), "not installed in the chosen folder")
+        self.uninstall(chosen, env=standard_user)
+
     def test_an_upgrade_over_the_running_program_replaces_it_and_starts_it_again(self):
         data = {"Launcher.opt": records.options(window_x=123), "Launcher.lst": records.panel_set(["C:\\"])}
         self.desktop.seed_data(data)
@@ -230,7 +238,8 @@ class Setup(unittest.TestCase):
             f.write(b"RIFF")
         self.uninstall(self.just_for_me)
         self.assertTrue(wait_until(lambda: os.listdir(self.just_for_me) == ["other.wav"], 30),
-                        "the uninstaller left its files or took the user's: %s" % os.listdir(self.just_for_me))
+                        "the uninstaller left its files or took the user's: %s (Vantrel processes: %s)" %
+                        (os.listdir(self.just_for_me), self.vantrel_processes()))
         self.assertEqual(self.vantrel_processes(), [])
         self.assertTrue(os.path.isdir(self.desktop.data_folder()), "a silent uninstall keeps the user's data")
         for key, value in ((INSTALL_KEY, "path"), (RUN_KEY, "Vantrel"), (UNINSTALL_KEY, "DisplayName")):
@@ -253,6 +262,9 @@ class Script(unittest.TestCase):
             self.assertNotRegex(line, r"(?i)System::Call.*(CreateProcess|ShellExecute|WinExec)", line)
             self.assertNotRegex(line, r"(?i)RequestExecutionLevel (admin|highest)", line)
         self.assertIn("!define MULTIUSER_EXECUTIONLEVEL Standard", lines)
+        # Without these the finish page would start Vantrel and the guide itself, elevated.
+        for own_start in ("MUI_FINISHPAGE_RUN_FUNCTION", "MUI_FINISHPAGE_SHOWREADME_FUNCTION"):
+            self.assertTrue(any(line.startswith("!define %s " % own_start) for line in lines), own_start)
 
 
 if __name__ == "__main__":
