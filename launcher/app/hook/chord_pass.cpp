@@ -17,9 +17,9 @@ bool full_screen_in_front(const Foreground& foreground)
     const Area& window = foreground.window;
     const Area& monitor = foreground.monitor;
     bool empty_monitor = monitor.right <= monitor.left || monitor.bottom <= monitor.top;
-    return foreground.has_window == 1 && foreground.shell_window == 0 && !empty_monitor &&
-           window.left <= monitor.left && window.top <= monitor.top && window.right >= monitor.right &&
-           window.bottom >= monitor.bottom;
+    return foreground.has_window == 1 && foreground.shell_window == 0 && foreground.maximised_captioned == 0 &&
+           !empty_monitor && window.left <= monitor.left && window.top <= monitor.top &&
+           window.right >= monitor.right && window.bottom >= monitor.bottom;
 }
 
 const char* cached_program_name(const ProgramNameCache& cache, uintptr_t window, uint32_t process_id)

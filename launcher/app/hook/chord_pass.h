@@ -26,11 +26,13 @@ struct Foreground {
     int32_t shell_window;       // it is the desktop or the taskbar
     Area window;                // its rectangle
     Area monitor;               // the whole of its monitor
+    int32_t maximised_captioned; // a maximised window with a caption: an ordinary window
 };
 
 // A program is full screen when the system says so (busy, a Direct3D full-screen program, a
 // presentation), or when the foreground window, other than the desktop or the taskbar,
-// covers its whole monitor.
+// covers its whole monitor. A maximised window with a caption is an ordinary window even
+// where its borders reach past a monitor without a taskbar.
 bool full_screen_in_front(const Foreground& foreground);
 
 // The program file names of recently pointed-at top-level windows, so that a chord over a
