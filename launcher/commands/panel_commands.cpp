@@ -85,11 +85,17 @@ void run_command(WORD command)
     case ID_OPEN_DATA_FOLDER:
         open_data_folder();
         break;
+    // One settings dialog at a time: the tray menu still opens over an open dialog, and
+    // a second one would work on the first one's copy of the settings.
     case ID_OPTIONS:
-        open_options_dialog();
+        if (!defer_to_open_dialog()) {
+            open_options_dialog();
+        }
         break;
     case ID_CHORDS_AND_KEYS:
-        open_chords_keys_dialog(main_window);
+        if (!defer_to_open_dialog()) {
+            open_chords_keys_dialog(main_window);
+        }
         break;
     case ID_PAUSE_CHORDS:
         set_chords_paused(chord_settings.paused != 1);

@@ -166,6 +166,14 @@ TEST_F(Commands, AFailedSaveIsToldOnceAMinuteAndTheNextSaveWritesWhatMemoryKept)
         << last_save_notice();
     EXPECT_GT(std::strlen(last_save_notice()), std::strlen("Vantrel could not save your panels: "))
         << "the system's reason is missing";
+    // The balloon names the data that was not saved.
+    const char* subjects[][2] = {{"C:\\d\\Launcher.lst_shift", "your panels"},
+                                 {"C:\\d\\Launcher.con", "your panels"},
+                                 {"C:\\d\\LAUNCHER.OPT", "your options"},
+                                 {"C:\\d\\Vantrel.ini", "your chord and key settings"}};
+    for (const auto& subject : subjects) {
+        EXPECT_STREQ(saved_data_subject(subject[0]), subject[1]) << subject[0];
+    }
     drop({second}, PANEL_POINTS[2]);
     EXPECT_EQ(save_notices_shown(), shown + 1) << "a second balloon within the minute";
     EXPECT_EQ(saved_set().occupied[0], 0);
@@ -524,6 +532,21 @@ TEST_F(Commands, EmailerIsAddedThroughItsDialogWithinItsLimits)
     EXPECT_STREQ(saved_set().item_text[2], expected.c_str());
 }
 
+// A settings dialog opened over another dialog is counted and cancelled, so that a failure
+// does not hang the test.
+int second_dialogs;
+
+void CALLBACK cancel_second_dialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    for (const char* caption : {"Options", "Chords and keys"}) {
+        if (HWND second = FindWindowA("#32770", caption)) {
+            second_dialogs += 1;
+            DialogAnswerer::press(second, IDCANCEL);
+        }
+    }
+}
+
 TEST_F(Commands, ActivationsWhileADialogIsOpenLeaveItsPanelAndSetAlone)
 {
     start(empty_set());
@@ -547,9 +570,20 @@ TEST_F(Commands, ActivationsWhileADialogIsOpenLeaveItsPanelAndSetAlone)
                  command_ready = 1;
                  SendMessageA(launcher, WM_COMMAND, ID_ACTIVATE, 0);
              }},
+            {"the tray's Options", [] {
+                 command_ready = 1;
+                 SendMessageA(launcher, WM_COMMAND, ID_OPTIONS, 0);
+             }},
+            {"the tray's Chords and keys", [] {
+                 command_ready = 1;
+                 SendMessageA(launcher, WM_COMMAND, ID_CHORDS_AND_KEYS, 0);
+             }},
         };
+        second_dialogs = 0;
         for (const Request& request : requests) {
+            SetTimer(nullptr, 0, 300, cancel_second_dialog);
             request.send();
+            EXPECT_EQ(second_dialogs, 0) << request.name;
             EXPECT_EQ(section, 1) << request.name;
             EXPECT_TRUE(IsWindow(dialog)) << request.name;
         }

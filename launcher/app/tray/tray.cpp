@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "main_window.h"
+#include "path_join.h"
 #include "popup_menu.h"
 #include "resource.h"
 #include "text_buffer.h"
@@ -121,7 +122,18 @@ static int save_notices;
 static DWORD last_save_notice_tick;
 static char save_notice[256];
 
-void notify_save_failure(const char*)
+const char* saved_data_subject(const char* path)
+{
+    if (path != nullptr && same_file_name(path, "Launcher.opt")) {
+        return "your options";
+    }
+    if (path != nullptr && same_file_name(path, "Vantrel.ini")) {
+        return "your chord and key settings";
+    }
+    return "your panels";
+}
+
+void notify_save_failure(const char* path)
 {
     DWORD error = GetLastError();
     DWORD now = GetTickCount();
@@ -139,7 +151,7 @@ void notify_save_failure(const char*)
          --length) {
         reason[length - 1] = '\0';
     }
-    std::snprintf(save_notice, sizeof save_notice, "Vantrel could not save your panels: %s", reason);
+    std::snprintf(save_notice, sizeof save_notice, "Vantrel could not save %s: %s", saved_data_subject(path), reason);
     NOTIFYICONDATAA record = tray_record(main_window);
     record.uFlags = NIF_INFO;
     copy_text(record.szInfo, sizeof record.szInfo, save_notice);

@@ -26,6 +26,9 @@ void show_tray_menu(HWND window);
 // the system's reason; at most once a minute, so that a failing disk does not pile them up.
 // Reads the system's last error first: call it straight after the failed save.
 void notify_save_failure(const char* path);
+// What the balloon says could not be saved, from the file's name: "your options" for
+// Launcher.opt, "your chord and key settings" for Vantrel.ini, else "your panels".
+const char* saved_data_subject(const char* path);
 
 // The balloons shown so far and the text of the last one.
 int save_notices_shown();
