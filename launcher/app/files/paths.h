@@ -19,7 +19,8 @@ extern char chord_settings_path[PATH_BUFFER_SIZE];
 extern char shortcuts_folder[PATH_BUFFER_SIZE];
 extern char text_folder[PATH_BUFFER_SIZE];
 
-// Where the installer records the install folder (HKEY_LOCAL_MACHINE).
+// Where the installer records the install folder: HKEY_CURRENT_USER for a just-for-me
+// install, HKEY_LOCAL_MACHINE for all users.
 constexpr const char* INSTALL_KEY = "SOFTWARE\\Brasmoor\\Vantrel";
 constexpr const char* INSTALL_VALUE = "path";
 
