@@ -95,6 +95,7 @@ def time_launches(desktop, count, launcher_log, baseline_log):
     program's window, so that a change of load on the machine hits both alike."""
     from desktop import wait_until
     launcher, baseline = [], []
+    lost = 0
     client = None
     for _ in range(count + 2):
         desktop.move(150, 150)
@@ -105,7 +106,16 @@ def time_launches(desktop, count, launcher_log, baseline_log):
             client = desktop.report()["client"]
         desktop.move(client[0] + 60, client[1] + 60)
         time.sleep(0.2)
-        launcher.append(time_release(desktop, launcher_log))
+        try:
+            launcher.append(time_release(desktop, launcher_log))
+        except RuntimeError:
+            # Now and then Wine delivers neither the move onto the panel nor the release: the
+            # X server holds the pointer for the window the right button went down over.
+            # Such a release is counted, not timed; the window is closed by its key.
+            lost += 1
+            if lost > count // 5:
+                raise
+            desktop.key("Escape")
         desktop.move(1100, 900)
         desktop.buttons("up 3")
         wait_until(lambda: not desktop.is_visible(), 5)
@@ -115,7 +125,7 @@ def time_launches(desktop, count, launcher_log, baseline_log):
         time.sleep(0.2)
         baseline.append(time_release(desktop, baseline_log))
         time.sleep(0.3)
-    return launcher[2:], baseline[2:]  # the first launches warm caches
+    return launcher[2:], baseline[2:], lost  # the first launches warm caches
 
 
 def time_healing(desktop, attempts=40):
@@ -212,8 +222,8 @@ def main():
         if "launch" in only:
             desktop.start_program("launch_baseline.exe", baseline_probe)
             wait_until(lambda: desktop.windows_named("Launch Baseline", only_visible=True), 30)
-            launch, launch_baseline = time_launches(desktop, args.launches, desktop.drive_c("C:\\Tools\\tool.log"),
-                                                    desktop.drive_c("C:\\Base\\tool.log"))
+            launch, launch_baseline, lost_releases = time_launches(
+                desktop, args.launches, desktop.drive_c("C:\\Tools\\tool.log"), desktop.drive_c("C:\\Base\\tool.log"))
 
         pid = desktop.linux_process()
         if "footprint" in only:
@@ -276,6 +286,7 @@ def main():
         print("launch, baseline: " + summary(launch_baseline))
         print("launch ratio (launcher / baseline medians): %.2f" %
               (statistics.median(launch) / statistics.median(launch_baseline)))
+        print("launch, releases that reached no window (not timed): %d" % lost_releases)
     for line in redraw.splitlines() + hook_cost.splitlines():
         if line.startswith(("redraw_", "hook_cost")):
             print(line)
