@@ -53,7 +53,7 @@ static Foreground foreground_facts()
         facts.has_window = 1;
         facts.shell_window = is_shell_window(window) ? 1 : 0;
         LONG style = GetWindowLongA(window, GWL_STYLE);
-        facts.maximised_captioned = IsZoomed(window) && (style & WS_CAPTION) == WS_CAPTION ? 1 : 0;
+        facts.maximised_captioned = (style & WS_MAXIMIZE) != 0 && (style & WS_CAPTION) == WS_CAPTION ? 1 : 0;
         facts.window = Area{rect.left, rect.top, rect.right, rect.bottom};
         facts.monitor =
             Area{monitor.rcMonitor.left, monitor.rcMonitor.top, monitor.rcMonitor.right, monitor.rcMonitor.bottom};
