@@ -176,9 +176,15 @@ int open_chords_keys_dialog(HWND owner)
     static ChordsKeysDialog data;
     data.settings = chord_settings;
     data.picking = false;
+    const int32_t opened_paused = chord_settings.paused;
     if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CHORDS_AND_KEYS), owner,
                         chords_keys_dialog_proc, reinterpret_cast<LPARAM>(&data)) != IDOK) {
         return 0;
+    }
+    // The pause can change from the tray menu while the dialog is open: the dialog's box
+    // counts only when the user changed it there.
+    if ((data.settings.paused == 1) == (opened_paused == 1)) {
+        data.settings.paused = chord_settings.paused;
     }
     chord_settings = data.settings;
     register_launcher_hotkey(main_window, chord_settings.hotkey);

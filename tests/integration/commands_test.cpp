@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "chord_settings.h"
+#include "chords_keys_dialog.h"
 #include "dialog_answerer.h"
 #include "../probes/wide_drop.h"
 #include "item_dialogs.h"
@@ -596,6 +598,35 @@ TEST_F(Commands, ActivationsWhileADialogIsOpenLeaveItsPanelAndSetAlone)
     EXPECT_STREQ(panel_sets[1].item_text[1], "@ETeam@1team@example.com");
     EXPECT_EQ(panel_sets[0].occupied[1], 0) << "written into the centre set";
     EXPECT_EQ(section, 1);
+}
+
+TEST_F(Commands, ChordsAndKeysAppliesOnlyThePauseItChanged)
+{
+    start(empty_set());
+    static HWND launcher;
+    launcher = window;
+    // Paused from the tray while the dialog is open, Apply without touching the dialog's box
+    // keeps the pause; the box ticked in the dialog pauses.
+    static struct {
+        bool from_tray;
+        bool tick_box;
+    } step;
+    for (bool from_tray : {true, false}) {
+        set_chords_paused(false);
+        step = {from_tray, !from_tray};
+        answerer.expect("Chords and keys", [](HWND dialog) {
+            if (step.from_tray) {
+                command_ready = 1;
+                SendMessageA(launcher, WM_COMMAND, ID_PAUSE_CHORDS, 0);
+            }
+            if (step.tick_box) {
+                CheckDlgButton(dialog, IDC_PAUSE_CHORDS, BST_CHECKED);
+            }
+            DialogAnswerer::press(dialog, IDOK);
+        });
+        command(0, ID_CHORDS_AND_KEYS);
+        EXPECT_EQ(chord_settings.paused, 1) << (from_tray ? "paused from the tray" : "ticked in the dialog");
+    }
 }
 
 TEST_F(Commands, ADialogsAnswerForASetNoLongerShownIsRefused)
