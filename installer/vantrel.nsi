@@ -183,9 +183,15 @@ FunctionEnd
 
 ; Starts a copy of this program with administrator rights for the all-users mode, waits
 ; for it and leaves its exit code on the stack (STARTER_DECLINED: the user declined).
-; Parameters on the stack: what to add to this program's own.
+; Parameters on the stack: what to add to this program's own. NSIS takes /D= off the
+; command line: the setup hands a folder given that way on explicitly, last.
 Function ${un}ContinueElevated
   Exch $0
+  !if "${un}" == ""
+    ${If} $ChosenFolder != ""
+      StrCpy $0 "$0 /D=$ChosenFolder"
+    ${EndIf}
+  !endif
   InitPluginsDir
   File "/oname=$PLUGINSDIR\starter.exe" "${STARTER}"
   HideWindow
@@ -285,26 +291,21 @@ Function .onInit
     SetRegView 64
   !endif
   Call ReadCommandLine
+  ; A folder given with /D= is the user's choice: the mode's default does not replace it.
+  StrCpy $ChosenFolder $INSTDIR
   ClearErrors
   ${GetOptions} $Parameters "/AllUsers" $0
   ${IfNot} ${Errors}
     Call HasAdministratorRights
     Pop $0
     ${If} $0 == 0
-      ; NSIS takes /D= off the command line: the folder is handed on explicitly, last.
-      ${If} $INSTDIR != ""
-        Push "$Parameters /D=$INSTDIR"
-      ${Else}
-        Push $Parameters
-      ${EndIf}
+      Push $Parameters
       Call ContinueElevated
       Pop $0
       SetErrorLevel $0
       Quit
     ${EndIf}
   ${EndIf}
-  ; A folder given with /D= is the user's choice: the mode's default does not replace it.
-  StrCpy $ChosenFolder $INSTDIR
   !insertmacro MULTIUSER_INIT
   ${If} $ChosenFolder != ""
     StrCpy $INSTDIR $ChosenFolder
@@ -372,11 +373,7 @@ Function ModePageLeave
     Pop $1
     ${If} $1 == 0
       ; The rest of the wizard continues in the copy with administrator rights.
-      ${If} $ChosenFolder != ""
-        Push "$Parameters /D=$ChosenFolder"
-      ${Else}
-        Push $Parameters
-      ${EndIf}
+      Push $Parameters
       Call ContinueElevated
       Pop $1
       ${If} $1 == ${STARTER_DECLINED}

@@ -225,7 +225,8 @@ class Setup(unittest.TestCase):
             f.write(b"an older version")
         shipped = os.path.getsize(sound) - len(b"an older version")
 
-        self.assertEqual(self.setup("/S"), 0)
+        self.assertEqual(self.setup("/S"), 0, "Vantrel processes after the upgrade: %s (the old one %d)" %
+                         (self.vantrel_processes(), old))
         self.wait_for_one_copy(old=[old])
         self.assertEqual(os.path.getsize(sound), shipped, "the files were not replaced")
         for name, content in data.items():
