@@ -123,15 +123,6 @@ Function ${un}FindRunningCopy
       System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r3, *i ${NSIS_MAX_STRLEN})'
       System::Call 'kernel32::CloseHandle(p r2)'
     ${EndIf}
-    ; Windows XP knows neither the limited query right nor QueryFullProcessImageName.
-    ${If} $3 == ""
-    ${OrIf} $3 == "error"
-      System::Call 'kernel32::OpenProcess(i 0x410, i 0, i r1) p .r2'
-      ${If} $2 P<> 0
-        System::Call 'psapi::GetModuleFileNameExW(p r2, p 0, w .r3, i ${NSIS_MAX_STRLEN})'
-        System::Call 'kernel32::CloseHandle(p r2)'
-      ${EndIf}
-    ${EndIf}
     ${GetFileName} $3 $3
     ${If} $3 == "Vantrel.exe"
       ${Break}
