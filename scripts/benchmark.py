@@ -9,7 +9,8 @@ timed inside the process.
 
 Launch: the time from the left button's release over a panel holding a probe program to the
 probe running (its first act is to log its start), beside the same measure for a minimal
-program that hands the same probe to ShellExecuteA on the release; the two alternate.
+program that hands the same probe to ShellExecuteA on the release, and for one that also
+hides its window after the shell call, as a launcher must; the three alternate.
 Hook cost: the hook procedure per mouse event against a bare call on to the next hook; then
 the same with a chord every 64 events, each asked of the launcher's own answer, without and
 with 20 programs on the excluded list.
@@ -90,11 +91,11 @@ def time_release(desktop, log):
     return (time.perf_counter() - start) * 1000
 
 
-def time_launches(desktop, count, launcher_log, baseline_log):
-    """Alternates a launch from the launcher's first panel with one from the baseline
-    program's window, so that a change of load on the machine hits both alike."""
+def time_launches(desktop, count, launcher_log, baseline_log, hiding_log):
+    """Alternates a launch from the launcher's first panel with one from each baseline
+    program's window, so that a change of load on the machine hits all three alike."""
     from desktop import wait_until
-    launcher, baseline = [], []
+    launcher, baseline, hiding = [], [], []
     lost = 0
     client = None
     for _ in range(count + 2):
@@ -120,12 +121,14 @@ def time_launches(desktop, count, launcher_log, baseline_log):
         desktop.buttons("up 3")
         wait_until(lambda: not desktop.is_visible(), 5)
 
-        desktop.move(600, 500)
-        desktop.buttons("down 1")
-        time.sleep(0.2)
-        baseline.append(time_release(desktop, baseline_log))
-        time.sleep(0.3)
-    return launcher[2:], baseline[2:], lost  # the first launches warm caches
+        for (x, y), log, times in (((600, 500), baseline_log, baseline), ((900, 250), hiding_log, hiding)):
+            desktop.move(x, y)
+            desktop.buttons("down 1")
+            time.sleep(0.2)
+            times.append(time_release(desktop, log))
+            time.sleep(0.3)
+        wait_until(lambda: desktop.windows_named("Launch Baseline Hiding", only_visible=True), 5)
+    return launcher[2:], baseline[2:], hiding[2:], lost  # the first launches warm caches
 
 
 def time_healing(desktop, attempts=40):
@@ -207,6 +210,7 @@ def main():
         items = desktop.make_folders(["Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel"])
         probe = desktop.install_probe("Tools", "tool.exe")
         baseline_probe = desktop.install_probe("Base", "tool.exe")
+        hiding_probe = desktop.install_probe("Hide", "tool.exe")
         items[0] = probe
         desktop.seed_data({"Launcher.lst": records.panel_set(items),
                            "Launcher.opt": records.options(remember_location=1, window_x=400, window_y=300)})
@@ -221,9 +225,12 @@ def main():
             launcher = time_activations(desktop, watch, "Vantrel - Brasmoor", args.activations, (400, 300))
         if "launch" in only:
             desktop.start_program("launch_baseline.exe", baseline_probe)
+            desktop.start_program("launch_baseline.exe", "/hide", hiding_probe)
             wait_until(lambda: desktop.windows_named("Launch Baseline", only_visible=True), 30)
-            launch, launch_baseline, lost_releases = time_launches(
-                desktop, args.launches, desktop.drive_c("C:\\Tools\\tool.log"), desktop.drive_c("C:\\Base\\tool.log"))
+            wait_until(lambda: desktop.windows_named("Launch Baseline Hiding", only_visible=True), 30)
+            launch, launch_baseline, launch_hiding, lost_releases = time_launches(
+                desktop, args.launches, desktop.drive_c("C:\\Tools\\tool.log"), desktop.drive_c("C:\\Base\\tool.log"),
+                desktop.drive_c("C:\\Hide\\tool.log"))
 
         pid = desktop.linux_process()
         if "footprint" in only:
@@ -286,6 +293,9 @@ def main():
         print("launch, baseline: " + summary(launch_baseline))
         print("launch ratio (launcher / baseline medians): %.2f" %
               (statistics.median(launch) / statistics.median(launch_baseline)))
+        print("launch, baseline that also hides its window: " + summary(launch_hiding))
+        print("launch ratio (launcher / hiding baseline medians): %.2f" %
+              (statistics.median(launch) / statistics.median(launch_hiding)))
         print("launch, releases that reached no window (not timed): %d" % lost_releases)
     for line in redraw.splitlines() + hook_cost.splitlines():
         if line.startswith(("redraw_", "hook_cost")):
