@@ -32,12 +32,13 @@ bool is_internet_shortcut(const char* item)
            std::strstr(item, ".Url") != nullptr;
 }
 
-// A result above 32 is success: the window hides. Anything else is the shell's refusal.
+// A result above 32 is success: the window hides once the started program is up. Anything
+// else is the shell's refusal.
 void finish_shell_start(HINSTANCE result)
 {
     INT_PTR code = reinterpret_cast<INT_PTR>(result);
     if (code > 32) {
-        hide_launcher_window(main_window);
+        hide_after_start(main_window);
     } else {
         show_shell_error(static_cast<int>(code));
     }
@@ -70,7 +71,7 @@ void start_text_clipboard(const char* item)
 void start_path(int n, const char* item, const char* folder)
 {
     if (is_internet_shortcut(item) && flag_on(options.open_in_new_browser) && open_in_browser_window(n - 1) == 1) {
-        hide_launcher_window(main_window);
+        hide_after_start(main_window);
         return;
     }
     finish_shell_start(ShellExecuteA(nullptr, nullptr, item, nullptr, folder, SW_SHOWDEFAULT));
@@ -79,6 +80,11 @@ void start_path(int n, const char* item, const char* folder)
 // One panel of a chain: the launching sound, then the item started by its form.
 void start_panel(int n)
 {
+    // The next panel of a chain starts with the window hidden, as any message about it
+    // then shows: only the last start keeps the window up while its program comes up.
+    if (hide_after_start_pending()) {
+        hide_launcher_window(main_window);
+    }
     const char* item = current_set->item_text[n - 1];
     char folder[WORKING_FOLDER_SIZE] = {};
     if (!is_special_item(item)) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,81 @@ TEST_F(Launch, AChainOfThreePanelsPlaysTheLaunchingSoundThreeTimes)
         EXPECT_EQ(sound, std::string(install_folder) + "\\clock-launching.wav");
     }
     EXPECT_EQ(DialogAnswerer::error_texts().size(), 3u);
+}
+
+size_t count_lines(const std::string& path)
+{
+    std::ifstream file(path);
+    std::string line;
+    size_t count = 0;
+    while (std::getline(file, line)) {
+        ++count;
+    }
+    return count;
+}
+
+// A copy of the launch probe in the temporary folder: a real program for a panel to start.
+std::string copy_of_probe()
+{
+    char module[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, module, sizeof module);
+    std::string probe = module;
+    probe = probe.substr(0, probe.rfind('\\')) + "\\launch_probe.exe";
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp) + "vantrel-started";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string copy = folder + "\\started.exe";
+    DeleteFileA((folder + "\\started.log").c_str());
+    CopyFileA(probe.c_str(), copy.c_str(), FALSE);
+    return copy;
+}
+
+TEST_F(Launch, AfterAStartTheWindowStaysAsItIsUntilTheProgramTakesTheForegroundOrTheWaitEnds)
+{
+    HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_POPUP | WS_VISIBLE, 700, 500, 100, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+    struct Case {
+        const char* meanwhile;
+        void (*act)(HWND launcher, HWND other);
+        bool hidden_at_once;
+        bool shown_after_wait;
+    } cases[] = {
+        {"nothing", [](HWND, HWND) {}, false, false},
+        {"another window takes the foreground", [](HWND, HWND other) { SetForegroundWindow(other); }, true, false},
+        {"a key press", [](HWND launcher, HWND) { SendMessageA(launcher, WM_KEYDOWN, 'A', 0); }, true, false},
+        {"a chord", [](HWND launcher, HWND) { SendMessageA(launcher, WM_CHORD_ACTIVATE, 0, 0); }, false, true},
+    };
+    const std::string program = copy_of_probe();
+    put_item(*current_set, 1, program);
+    reset_section(); // the full redraw of an activation
+    const std::string name = text(IDC_PANEL1_NAME);
+    for (const Case& c : cases) {
+        if (window_shown == 0) {
+            SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+        }
+        SetForegroundWindow(window);
+        send_mouse(WM_MOUSEMOVE, 60, 60);
+        send_mouse(WM_LBUTTONUP, 60, 60);
+        EXPECT_EQ(window_shown, 1) << c.meanwhile << ": hidden before the program came up";
+        // Pointer input changes nothing meanwhile: no other panel lit, no section stepped.
+        send_mouse(WM_MOUSEMOVE, 180, 60);
+        send_mouse(WM_LBUTTONDOWN, 180, 150);
+        EXPECT_EQ(hovered_panel, 1) << c.meanwhile;
+        EXPECT_EQ(text(IDC_STATUS), name) << c.meanwhile;
+        EXPECT_EQ(section, 0) << c.meanwhile;
+
+        c.act(window, other);
+        if (c.hidden_at_once) {
+            EXPECT_EQ(window_shown, 0) << c.meanwhile;
+        }
+        pump(HIDE_AFTER_START_MS * 3);
+        EXPECT_EQ(window_shown, c.shown_after_wait ? 1 : 0) << c.meanwhile;
+        EXPECT_EQ(IsWindowVisible(window) != FALSE, c.shown_after_wait) << c.meanwhile;
+    }
+    DestroyWindow(other);
+    std::string log = program.substr(0, program.rfind('.')) + ".log";
+    EXPECT_TRUE(pump_until([&] { return count_lines(log) == 4; })) << "every release started the program";
 }
 
 TEST_F(Launch, ItemFolderKeepsItsTrailingBackslash)

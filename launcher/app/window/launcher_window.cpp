@@ -85,8 +85,41 @@ static Area work_area_at(POINT point)
     return Area{monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
 }
 
+namespace {
+
+int hide_pending;
+
+void stop_hide_after_start(HWND window)
+{
+    if (hide_pending == 1) {
+        KillTimer(window, TIMER_HIDE_AFTER_START);
+        hide_pending = 0;
+    }
+}
+
+bool is_pointer_input(UINT message)
+{
+    return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
+}
+
+} // namespace
+
+void hide_after_start(HWND window)
+{
+    if (window_shown == 1) {
+        hide_pending = 1;
+        SetTimer(window, TIMER_HIDE_AFTER_START, HIDE_AFTER_START_MS, nullptr);
+    }
+}
+
+bool hide_after_start_pending()
+{
+    return hide_pending == 1;
+}
+
 void show_launcher_window(HWND window)
 {
+    stop_hide_after_start(window);
     // Panels, links and options live on in memory when the data folder is removed; they
     // are written back before the user can change anything.
     restore_removed_data_folder();
@@ -121,6 +154,7 @@ void show_launcher_window(HWND window)
 
 void hide_launcher_window(HWND window)
 {
+    stop_hide_after_start(window);
     // Only a shown window has a position worth keeping: a repeated hide within a launch
     // chain would otherwise store where the minimised window stands.
     if (flag_on(options.remember_location) && window_shown == 1) {
@@ -268,6 +302,9 @@ static void on_timer(HWND window, WPARAM id)
     case TIMER_HOOK_CHECK:
         on_hook_check_timer();
         break;
+    case TIMER_HIDE_AFTER_START:
+        hide_launcher_window(window);
+        break;
     default:
         break;
     }
@@ -275,6 +312,9 @@ static void on_timer(HWND window, WPARAM id)
 
 static int on_chord_activate()
 {
+    if (hide_pending == 1) {
+        hide_launcher_window(main_window);
+    }
     if (window_shown == 0) {
         request_activation();
     }
@@ -320,6 +360,17 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
 {
     int x = static_cast<short>(LOWORD(lparam));
     int y = static_cast<short>(HIWORD(lparam));
+    if (hide_pending == 1) {
+        // The launched panel stays lit and the rest unchanged until the window hides: the
+        // chord's other button coming up over a panel must not open its menu.
+        if (is_pointer_input(message)) {
+            return TRUE;
+        }
+        if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN ||
+            (message == WM_ACTIVATE && LOWORD(wparam) == WA_INACTIVE)) {
+            hide_launcher_window(window);
+        }
+    }
     switch (message) {
     case WM_INITDIALOG:
         on_init_dialog(window);
@@ -396,6 +447,7 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
         }
         return set_result(window, on_tray_notify(window, wparam, lparam));
     case WM_DESTROY:
+        stop_hide_after_start(window);
         stop_hook_watch(window);
         return FALSE;
     default:

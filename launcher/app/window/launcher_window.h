@@ -6,17 +6,20 @@
 
 #include "main_window.h"
 
-// Timers of the launcher window. The first three are one-shot; the hook check repeats.
+// Timers of the launcher window. The hook check repeats; the others are one-shot.
 enum : UINT_PTR {
     TIMER_STARTUP = 1,
     TIMER_COMMAND_READY = 2,
     TIMER_DELAYED_ACTIVATION = 3,
     TIMER_HOOK_CHECK = 4,
+    TIMER_HIDE_AFTER_START = 5,
 };
 
 constexpr UINT STARTUP_PERIOD_MS = 3000;
 // The longest wait between a chord and the window when activation is delayed.
 constexpr UINT MAX_ACTIVATION_DELAY_MS = 3000;
+// The longest time the window stays up, its panel lit, after it started a program.
+constexpr UINT HIDE_AFTER_START_MS = 100;
 
 // The hook's question at a chord's completing press: does the program under the pointer keep
 // the chord? lParam holds the pointer's screen x and y in its low and high words.
@@ -42,4 +45,12 @@ void restore_window_location(HWND window);
 void store_window_location(HWND window);
 void show_launcher_window(HWND window);
 void hide_launcher_window(HWND window);
+
+// After a program has been started, the window stays as it is until that program takes the
+// foreground (the window then hides without handing the foreground to anything else) or
+// HIDE_AFTER_START_MS pass. Meanwhile it does no drawing: the started program's start-up
+// has the machine to itself, and pointer input is ignored. A key press, a chord or an error
+// message hides it at once.
+void hide_after_start(HWND window);
+bool hide_after_start_pending();
 void shutdown_launcher();
