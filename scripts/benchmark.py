@@ -10,7 +10,7 @@ timed inside the process.
 Launch: the time from the left button's release over a panel holding a probe program to the
 probe running (its first act is to log its start), beside the same measure for a minimal
 program that hands the same probe to ShellExecuteA on the release, and for one that also
-hides its window after the shell call, as a launcher must; the three alternate.
+hides its window at once after the shell call; the three alternate.
 Hook cost: the hook procedure per mouse event against a bare call on to the next hook; then
 the same with a chord every 64 events, each asked of the launcher's own answer, without and
 with 20 programs on the excluded list.

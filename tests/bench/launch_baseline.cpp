@@ -1,7 +1,7 @@
 // The least a launcher can do on a button release: hand the program named on the command
 // line to the shell, in its own folder. The launch benchmark measures the real launcher's
 // release-to-running time against this. Started with "/hide " before the program, it also
-// hides its window after the shell call, as a launcher must, and shows it again a moment
+// hides its window at once after the shell call, and shows it again a moment
 // later (without taking the keyboard) for the next release.
 #include <windows.h>
 
