@@ -870,9 +870,7 @@ TEST_F(Commands, ATextFileTooLargeOrNoPlainFileIsRefusedInWordsNeverReadWhole)
     std::string text(TEXT_SIZE_LIMIT + 1, 't');
     write_bytes(large, text.data(), text.size());
     // A named pipe that the test run makes beside the folder of the test programs.
-    char program[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string fifo = std::string(program).substr(0, std::string(program).rfind('\\')) + "\\..\\test-fifo";
+    std::string fifo = test_program_folder() + "\\..\\test-fifo";
     struct Case {
         std::string path;
         int copy_result;

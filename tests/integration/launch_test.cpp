@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -129,24 +129,10 @@ TEST_F(Launch, AChainOfThreePanelsPlaysTheLaunchingSoundThreeTimes)
     EXPECT_EQ(DialogAnswerer::error_texts().size(), 3u);
 }
 
-size_t count_lines(const std::string& path)
-{
-    std::ifstream file(path);
-    std::string line;
-    size_t count = 0;
-    while (std::getline(file, line)) {
-        ++count;
-    }
-    return count;
-}
-
 // A copy of the launch probe in the temporary folder: a real program for a panel to start.
 std::string copy_of_probe()
 {
-    char module[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, module, sizeof module);
-    std::string probe = module;
-    probe = probe.substr(0, probe.rfind('\\')) + "\\launch_probe.exe";
+    std::string probe = test_program_folder() + "\\launch_probe.exe";
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
     std::string folder = std::string(temp) + "vantrel-started";
@@ -201,7 +187,11 @@ TEST_F(Launch, AfterAStartTheWindowStaysAsItIsUntilTheProgramTakesTheForegroundO
     }
     DestroyWindow(other);
     std::string log = program.substr(0, program.rfind('.')) + ".log";
-    EXPECT_TRUE(pump_until([&] { return count_lines(log) == 4; })) << "every release started the program";
+    auto starts = [&] {
+        FileBytes bytes = read_bytes(log);
+        return std::count(bytes.begin(), bytes.end(), '\n');
+    };
+    EXPECT_TRUE(pump_until([&] { return starts() == 4; })) << "every release started the program";
 }
 
 TEST_F(Launch, ItemFolderKeepsItsTrailingBackslash)

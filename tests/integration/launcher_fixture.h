@@ -42,6 +42,15 @@ inline void write_bytes(const std::string& path, const void* data, size_t size)
     out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
+// The folder of the running test program, where the build puts the probe programs too.
+inline std::string test_program_folder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string text(path);
+    return text.substr(0, text.rfind('\\'));
+}
+
 inline bool file_exists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
