@@ -1,23 +1,23 @@
-#include "drop.h"
+#include "commands/drop.h"
 
 #include <shellapi.h>
 
 #include <cstdio>
 #include <cstring>
 
-#include "error_dialog.h"
-#include "file_names.h"
-#include "flag.h"
-#include "item_dialogs.h"
-#include "launcher_window.h"
-#include "options.h"
-#include "panel_set.h"
-#include "panel_view.h"
-#include "paths.h"
-#include "pointer.h"
-#include "resource.h"
-#include "text_buffer.h"
-#include "text_file_place.h"
+#include "commands/error_dialog.h"
+#include "commands/file_names.h"
+#include "store/flag.h"
+#include "commands/text_files.h"
+#include "state/window_state.h"
+#include "options/options.h"
+#include "store/panel_set.h"
+#include "view/panel_view.h"
+#include "files/paths.h"
+#include "view/pointer.h"
+#include "resources/resource.h"
+#include "files/path_join.h"
+#include "commands/text_file_place.h"
 
 namespace {
 
@@ -148,9 +148,7 @@ int register_dropped_file(char* path, POINT point)
     if (is_movable_shortcut(path) && flag_on(options.remove_original_shortcuts) && !lies_in_shortcuts_folder(path)) {
         move_into_shortcuts_folder(path);
     }
-    current_set->occupied[panel - 1] = 1;
-    std::memset(current_set->item_text[panel - 1], 0, ITEM_TEXT_SIZE);
-    std::strncpy(current_set->item_text[panel - 1], path, ITEM_TEXT_SIZE - 1);
+    put_panel_item(*current_set, panel, path);
     refresh_panels(panel);
     return 1;
 }

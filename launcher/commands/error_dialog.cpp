@@ -1,13 +1,13 @@
-#include "error_dialog.h"
+#include "commands/error_dialog.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 
-#include "launcher_window.h"
-#include "resource.h"
-#include "text_buffer.h"
+#include "state/window_state.h"
+#include "resources/resource.h"
+#include "files/path_join.h"
 
 char error_message_text[ERROR_MESSAGE_SIZE];
 

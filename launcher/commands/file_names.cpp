@@ -1,4 +1,4 @@
-#include "file_names.h"
+#include "commands/file_names.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "item_dialogs.h"
+#include "commands/item_dialogs.h"
 
 #include <windows.h>
 
@@ -6,16 +6,17 @@
 #include <cstring>
 #include <string>
 
-#include "error_dialog.h"
-#include "launcher_window.h"
-#include "panel_commands.h"
-#include "panel_set.h"
-#include "panel_view.h"
-#include "paths.h"
-#include "record_file.h"
-#include "resource.h"
-#include "text_codec.h"
-#include "text_file_place.h"
+#include "commands/error_dialog.h"
+#include "commands/command_target.h"
+#include "commands/text_file_place.h"
+#include "commands/text_files.h"
+#include "files/path_join.h"
+#include "files/paths.h"
+#include "resources/resource.h"
+#include "state/window_state.h"
+#include "store/panel_set.h"
+#include "store/record_file.h"
+#include "view/panel_view.h"
 
 ItemEditFields emailer_fields;
 ItemEditFields text_fields;
@@ -28,65 +29,6 @@ std::string edited_text;
 
 enum DialogMode { MODE_ADD = 0, MODE_EDIT = 1 };
 
-// Reads a text file of at most TEXT_SIZE_LIMIT bytes. Device names are refused before
-// anything is opened, and only a file on a disk is read, so a reader never waits on a
-// device or a pipe.
-CopyResult read_text_file(const char* path, std::string& bytes)
-{
-    const char* name = path;
-    for (const char* c = path; *c != '\0'; ++c) {
-        if (*c == '\\' || *c == '/') {
-            name = c + 1;
-        }
-    }
-    if (is_device_name(name)) {
-        return COPY_NOT_A_FILE;
-    }
-    // Wine answers a pipe in the file system with an invalid parameter, not with its
-    // attributes: only a file that is not there counts as missing here.
-    DWORD attributes = GetFileAttributesA(path);
-    DWORD error = GetLastError();
-    if (attributes == INVALID_FILE_ATTRIBUTES && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
-        return COPY_FILE_MISSING;
-    }
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return COPY_NOT_A_FILE;
-    }
-    // Opened for overlapped reading first, which never waits for a pipe's other end.
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_OVERLAPPED, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return COPY_FILE_MISSING;
-    }
-    LARGE_INTEGER size = {};
-    CopyResult result = COPY_DONE;
-    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size)) {
-        result = COPY_NOT_A_FILE;
-    } else if (size.QuadPart > static_cast<LONGLONG>(TEXT_SIZE_LIMIT)) {
-        result = COPY_TOO_LARGE;
-    }
-    CloseHandle(file);
-    if (result != COPY_DONE) {
-        return result;
-    }
-    // Read plainly now that it is known to be an ordinary file; one byte more than the limit
-    // tells a file that grew in between.
-    file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return COPY_FILE_MISSING;
-    }
-    bytes.assign(TEXT_SIZE_LIMIT + 1, '\0');
-    size_t total = 0;
-    DWORD read = 0;
-    while (total < bytes.size() &&
-           ReadFile(file, &bytes[total], static_cast<DWORD>(bytes.size() - total), &read, nullptr) && read > 0) {
-        total += read;
-    }
-    CloseHandle(file);
-    bytes.resize(total);
-    return total > TEXT_SIZE_LIMIT ? COPY_TOO_LARGE : COPY_DONE;
-}
-
 std::string edit_text(HWND edit)
 {
     int length = GetWindowTextLengthA(edit);
@@ -94,19 +36,6 @@ std::string edit_text(HWND edit)
     GetWindowTextA(edit, &text[0], length + 1);
     text.resize(std::strlen(text.c_str()));
     return text;
-}
-
-void load_text_into_edit(HWND edit, const std::string& bytes)
-{
-    SetWindowTextA(edit, edit_text_from_file(bytes).c_str());
-}
-
-HANDLE create_new_text_file(char* path, size_t path_size)
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    LocalTime time = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
-    return create_text_file_at(time, path, path_size);
 }
 
 void read_field(HWND dialog, int id, char* out, int size)
@@ -244,39 +173,6 @@ INT_PTR CALLBACK item_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPAR
     }
 }
 
-INT_PTR CALLBACK text_copier_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    switch (message) {
-    case WM_INITDIALOG: {
-        HWND edit = GetDlgItem(dialog, IDC_TEXT);
-        if (edit == nullptr) {
-            EndDialog(dialog, COPY_NO_EDIT_BOX);
-            return TRUE;
-        }
-        std::string bytes;
-        CopyResult read = read_text_file(reinterpret_cast<const char*>(lparam), bytes);
-        if (read != COPY_DONE) {
-            EndDialog(dialog, read);
-            return TRUE;
-        }
-        SendMessageA(edit, EM_LIMITTEXT, TEXT_SIZE_LIMIT, 0);
-        load_text_into_edit(edit, bytes);
-        SendMessageA(edit, EM_SETSEL, 0, -1);
-        SendMessageA(edit, WM_COPY, 0, 0);
-        EndDialog(dialog, COPY_DONE);
-        return TRUE;
-    }
-    case WM_COMMAND:
-        if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
-            EndDialog(dialog, COPY_DONE);
-            return TRUE;
-        }
-        return FALSE;
-    default:
-        return FALSE;
-    }
-}
-
 INT_PTR run_dialog(int id, DLGPROC procedure, LPARAM parameter)
 {
     dialog_target = current_command_target();
@@ -286,9 +182,9 @@ INT_PTR run_dialog(int id, DLGPROC procedure, LPARAM parameter)
 void store_item(const char* format, const ItemEditFields& fields)
 {
     int panel = selected_panel;
-    current_set->occupied[panel - 1] = 1;
-    std::memset(current_set->item_text[panel - 1], 0, ITEM_TEXT_SIZE);
-    std::snprintf(current_set->item_text[panel - 1], ITEM_TEXT_SIZE, format, fields.display_name, fields.item_data);
+    char item[ITEM_TEXT_SIZE] = {};
+    std::snprintf(item, sizeof item, format, fields.display_name, fields.item_data);
+    put_panel_item(*current_set, panel, item);
     refresh_panels(panel);
     save_panel_data();
 }
@@ -309,21 +205,6 @@ bool selection_valid()
 }
 
 } // namespace
-
-void* create_text_file_at(const LocalTime& time, char* path, size_t path_size)
-{
-    LocalTime stepped = time;
-    for (int attempt = 0; attempt < 10000; ++attempt, ++stepped.milliseconds) {
-        char name[64];
-        make_text_file_name(stepped, name, sizeof name);
-        std::snprintf(path, path_size, "%s\\%s", text_folder, name);
-        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
-            return file;
-        }
-    }
-    return INVALID_HANDLE_VALUE;
-}
 
 void add_emailer()
 {
@@ -354,7 +235,8 @@ void edit_text_clipboard()
 {
     char own[ITEM_DATA_SIZE] = {};
     if (!own_text_file_of(current_set->item_text[selected_panel - 1], text_folder, own)) {
-        show_error_message("The text of this item is kept outside Vantrel's Text folder, so Vantrel does not change it.");
+        show_error_message(
+            "The text of this item is kept outside Vantrel's Text folder, so Vantrel does not change it.");
         return;
     }
     // A text that cannot be read whole is not offered for editing: confirming the dialog
@@ -369,32 +251,4 @@ void edit_text_clipboard()
     if (run_dialog(IDD_TEXT_CLIPBOARD, item_dialog_proc<open_text_item, confirm_text_item>, MODE_EDIT) == 1) {
         store_item("@T%s@1%s", text_fields);
     }
-}
-
-static_assert(TEXT_SIZE_LIMIT == 262144, "the message below names the limit");
-
-const char* text_file_refusal(int copy_result)
-{
-    switch (copy_result) {
-    case COPY_TOO_LARGE:
-        return "The text file is too large: a text holds at most 262144 bytes.";
-    case COPY_NOT_A_FILE:
-        return "The text file is not an ordinary file, so Vantrel does not read it.";
-    default:
-        return nullptr;
-    }
-}
-
-void delete_own_text_file(const char* item)
-{
-    char path[ITEM_DATA_SIZE] = {};
-    if (own_text_file_of(item, text_folder, path)) {
-        DeleteFileA(path);
-    }
-}
-
-int copy_text_file_to_clipboard(const char* path)
-{
-    return static_cast<int>(
-        run_dialog(IDD_TEXT_COPIER, text_copier_proc, reinterpret_cast<LPARAM>(const_cast<char*>(path))));
 }

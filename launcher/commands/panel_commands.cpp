@@ -1,24 +1,19 @@
-#include "chord_settings.h"
-#include "chords_keys_dialog.h"
-#include "panel_commands.h"
+#include "commands/panel_commands.h"
 
 #include <shellapi.h>
 
-#include "connections.h"
-#include "error_dialog.h"
-#include "item_dialogs.h"
-#include "launch_pipeline.h"
-#include "options_dialog.h"
-#include "tray.h"
-#include "launcher_window.h"
-#include "panel_edits.h"
-#include "panel_set.h"
-#include "panel_view.h"
-#include "pointer.h"
-#include "popup_menu.h"
-#include "resource.h"
+#include "commands/command_target.h"
+#include "commands/error_dialog.h"
+#include "commands/item_dialogs.h"
+#include "commands/panel_edits.h"
+#include "commands/text_files.h"
+#include "resources/resource.h"
+#include "state/window_state.h"
+#include "store/connections.h"
+#include "store/panel_set.h"
+#include "view/panel_view.h"
+#include "window/popup_menu.h"
 
-int selected_panel;
 int command_ready = 1;
 
 namespace {
@@ -59,112 +54,58 @@ void delete_text_file_of(int panel)
     delete_own_text_file(current_set->item_text[panel - 1]);
 }
 
-void start_command_guard(HWND window)
-{
-    command_ready = 0;
-    SetTimer(window, TIMER_COMMAND_READY, 300, nullptr);
-}
-
-void run_command(WORD command)
-{
-    if (command >= ID_MOVE_TO_1 && command <= ID_MOVE_TO_8) {
-        move_panel(command - ID_MOVE_TO_1 + 1);
-    } else if (command >= ID_CONNECT_WITH_1 && command <= ID_CONNECT_WITH_8) {
-        connect_panel(command - ID_CONNECT_WITH_1 + 1);
-    }
-    switch (command) {
-    case ID_ACTIVATE:
-        activate_launcher_window();
-        break;
-    case ID_SHUTDOWN:
-        shutdown_launcher();
-        break;
-    case ID_EMPTY:
-        empty_panel(selected_panel, true);
-        break;
-    case ID_OPEN_DATA_FOLDER:
-        open_data_folder();
-        break;
-    // One settings dialog at a time: the tray menu still opens over an open dialog, and
-    // a second one would work on the first one's copy of the settings.
-    case ID_OPTIONS:
-        if (!defer_to_open_dialog()) {
-            open_options_dialog();
-        }
-        break;
-    case ID_CHORDS_AND_KEYS:
-        if (!defer_to_open_dialog()) {
-            open_chords_keys_dialog(main_window);
-        }
-        break;
-    case ID_PAUSE_CHORDS:
-        set_chords_paused(chord_settings.paused != 1);
-        break;
-    case ID_MANUAL:
-        open_manual();
-        break;
-    case ID_VISIT_MAKER:
-        open_maker_site();
-        break;
-    case ID_REMOVE_CONNECTION:
-        remove_connection();
-        break;
-    case ID_PROPERTIES:
-        show_item_properties();
-        break;
-    case ID_ADD_EMAILER:
-        add_emailer();
-        break;
-    case ID_ADD_TEXT_CLIPBOARD:
-        add_text_clipboard();
-        break;
-    default:
-        break;
-    }
-}
-
 } // namespace
 
-void show_panel_menu(HWND window, int x, int y)
+void show_panel_menu(HWND window, int panel)
 {
-    if (startup_complete == 0) {
-        return;
-    }
-    int panel = hit_test_panel(x, y);
-    if (panel == 0) {
+    if (startup_complete == 0 || panel == 0) {
         return;
     }
     selected_panel = panel;
     track_popup_menu(window, occupied(panel) ? IDM_OCCUPIED_PANEL : IDM_EMPTY_PANEL);
 }
 
-void dispatch_command(HWND window, WORD command)
+void start_command_guard(HWND window)
 {
-    if (command_ready == 0) {
-        return;
+    command_ready = 0;
+    SetTimer(window, TIMER_COMMAND_READY, 300, nullptr);
+}
+
+bool run_panel_command(WORD command)
+{
+    if (command >= ID_MOVE_TO_1 && command <= ID_MOVE_TO_8) {
+        move_panel(command - ID_MOVE_TO_1 + 1);
+        return true;
     }
-    run_command(command);
-    start_command_guard(window);
+    if (command >= ID_CONNECT_WITH_1 && command <= ID_CONNECT_WITH_8) {
+        connect_panel(command - ID_CONNECT_WITH_1 + 1);
+        return true;
+    }
+    switch (command) {
+    case ID_EMPTY:
+        empty_panel(selected_panel, true);
+        return true;
+    case ID_REMOVE_CONNECTION:
+        remove_connection();
+        return true;
+    case ID_PROPERTIES:
+        show_item_properties();
+        return true;
+    case ID_ADD_EMAILER:
+        add_emailer();
+        return true;
+    case ID_ADD_TEXT_CLIPBOARD:
+        add_text_clipboard();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void on_command_ready_timer(HWND window)
 {
     KillTimer(window, TIMER_COMMAND_READY);
     command_ready = 1;
-}
-
-CommandTarget current_command_target()
-{
-    return CommandTarget{current_set, selected_panel};
-}
-
-bool command_target_still_current(const CommandTarget& target)
-{
-    if (target.set == current_set && target.panel == selected_panel) {
-        return true;
-    }
-    show_error_message("The panels changed while the dialog was open; nothing was changed.");
-    return false;
 }
 
 void empty_panel(int panel, bool delete_text_file)

@@ -1,32 +1,22 @@
-// The panel menus, the command dispatcher of the launcher window and the panel commands.
+// The panel menus and their commands, and the guard that keeps a command from running twice.
 #pragma once
 
 #include <windows.h>
 
-extern int selected_panel;
 extern int command_ready;
 
-// Right-button release over the window: the menu of the panel under the point.
-void show_panel_menu(HWND window, int x, int y);
+// Right-button release over panel 1..8 of the window (0: none, nothing shown): its menu.
+void show_panel_menu(HWND window, int panel);
 
-// Every command of the launcher window (panel menus and tray menu) passes here; a second
-// command within 300 ms of the first is ignored.
-void dispatch_command(HWND window, WORD command);
+// Every command of the launcher window (panel menus and tray menu) is taken only while
+// command_ready is 1; after each one, commands rest for 300 ms (timer 2).
+void start_command_guard(HWND window);
 
 // Timer 2: commands are taken again.
 void on_command_ready_timer(HWND window);
 
-// The panel set and panel a command's dialog was opened for. While the dialog is open the
-// shown set is not expected to change; should it have changed all the same, the dialog's
-// answer is refused rather than written into another panel.
-struct CommandTarget {
-    const void* set;
-    int panel;
-};
-CommandTarget current_command_target();
-// True when the target is still the shown set and selected panel; otherwise says so to the
-// user and returns false.
-bool command_target_still_current(const CommandTarget& target);
+// Runs a command of the panel menus; false for any other command id.
+bool run_panel_command(WORD command);
 
 void empty_panel(int panel, bool delete_text_file);
 void move_panel(int target);

@@ -1,22 +1,19 @@
-#include "panel_edits.h"
+#include "commands/panel_edits.h"
 
 #include <cstring>
 
-#include "connections.h"
-#include "panel_set.h"
+#include "store/connections.h"
+#include "store/panel_set.h"
 
 void clear_panel(int p)
 {
-    current_set->occupied[p - 1] = 0;
-    std::memset(current_set->item_text[p - 1], 0, ITEM_TEXT_SIZE);
+    clear_panel_item(*current_set, p);
     set_linked_panel(p, 0);
 }
 
 static void put_item(int panel, const char* item, int link)
 {
-    current_set->occupied[panel - 1] = 1;
-    std::memset(current_set->item_text[panel - 1], 0, ITEM_TEXT_SIZE);
-    std::memcpy(current_set->item_text[panel - 1], item, ITEM_TEXT_SIZE - 1);
+    put_panel_item(*current_set, panel, item);
     set_linked_panel(panel, link == panel ? 0 : link);
 }
 

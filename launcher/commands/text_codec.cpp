@@ -1,4 +1,4 @@
-#include "text_codec.h"
+#include "commands/text_codec.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
-#include "text_file_place.h"
+#include "commands/text_file_place.h"
 
 #include <cstring>
 
-#include "item_string.h"
+#include "store/item_string.h"
 
 namespace {
 

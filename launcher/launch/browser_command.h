@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "url_file.h"
+#include "launch/url_file.h"
 
 // The browser's path as the shell names it, with its terminator.
 constexpr size_t BROWSER_PATH_SIZE = 512;

@@ -1,9 +1,9 @@
-#include "launch_chain.h"
+#include "launch/launch_chain.h"
 
 #include <cstring>
 
-#include "connections.h"
-#include "panel_set.h"
+#include "store/connections.h"
+#include "store/panel_set.h"
 
 int32_t launched_panels[LAUNCHED_PANEL_SLOTS];
 

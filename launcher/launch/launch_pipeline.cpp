@@ -1,28 +1,26 @@
-#include "launch_pipeline.h"
+#include "launch/launch_pipeline.h"
 
 #include <shellapi.h>
 
 #include <cstdio>
 #include <cstring>
 
-#include "browser_command.h"
-#include "chord_hook.h"
-#include "connections.h"
-#include "error_dialog.h"
-#include "flag.h"
-#include "item_dialogs.h"
-#include "launch_chain.h"
-#include "launcher_window.h"
-#include "options.h"
-#include "panel_commands.h"
-#include "panel_set.h"
-#include "paths.h"
-#include "pointer.h"
-#include "shell_errors.h"
-#include "sound.h"
-#include "url_file.h"
-
-int launch_allowed = 1;
+#include "chords/chord_hook.h"
+#include "commands/clipboard_copier.h"
+#include "commands/error_dialog.h"
+#include "commands/command_target.h"
+#include "commands/text_files.h"
+#include "files/paths.h"
+#include "launch/browser_command.h"
+#include "launch/launch_chain.h"
+#include "launch/shell_errors.h"
+#include "launch/url_file.h"
+#include "options/options.h"
+#include "options/sound.h"
+#include "state/window_state.h"
+#include "store/flag.h"
+#include "store/panel_set.h"
+#include "window/show_hide.h"
 
 namespace {
 
@@ -100,7 +98,7 @@ void start_panel(int n)
     }
 }
 
-}  // namespace
+} // namespace
 
 void get_item_folder(int n, char* buffer)
 {
@@ -110,11 +108,6 @@ void get_item_folder(int n, char* buffer)
 void launch_panel(int n)
 {
     walk_launch_chain(n, start_panel);
-}
-
-void on_left_button_up(HWND, int x, int y)
-{
-    launch_from_panel(hit_test_panel(x, y));
 }
 
 void launch_from_panel(int n)
@@ -177,8 +170,8 @@ void show_shell_error(int code)
     // The registered-trademark sign in this system's code page, or "(R)" where it has none.
     char sign[8] = {};
     BOOL used_default = FALSE;
-    int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, L"\u00AE", 1, sign, sizeof sign - 1, nullptr,
-                                     &used_default);
+    int length =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, L"\u00AE", 1, sign, sizeof sign - 1, nullptr, &used_default);
     char message[ERROR_MESSAGE_SIZE] = {};
     format_shell_error(code, length > 0 && !used_default ? sign : nullptr, message, sizeof message);
     show_error_message(message);

@@ -4,14 +4,9 @@
 
 #include <windows.h>
 
-// 0 while a launch chain runs: a release arriving meanwhile (from a nested dialog's loop)
-// is ignored, and the hook stays removed.
-extern int launch_allowed;
-
-void on_left_button_up(HWND window, int x, int y);
-
 // What a release over panel n does (n 1..8; an empty panel or other n do nothing): the panel
-// and its chain launched with the hook removed meanwhile. The keyboard launches through it.
+// and its chain launched with the hook removed meanwhile, and launch_allowed 0 meanwhile.
+// The keyboard launches through it too.
 void launch_from_panel(int n);
 
 // Launches panel n and the panels its connection leads to, each at most once.

@@ -1,4 +1,4 @@
-#include "shell_errors.h"
+#include "launch/shell_errors.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "url_file.h"
+#include "launch/url_file.h"
 
 #include <cstdio>
 #include <cstring>

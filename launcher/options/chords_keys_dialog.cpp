@@ -1,13 +1,12 @@
-#include "chords_keys_dialog.h"
+#include "options/chords_keys_dialog.h"
 
 #include <commctrl.h>
 
-#include "chord_pass.h"
-#include "chord_settings.h"
-#include "hotkey.h"
-#include "main_window.h"
-#include "resource.h"
-#include "tray.h"
+#include "chords/chord_pass.h"
+#include "chords/chord_settings.h"
+#include "chords/hotkey.h"
+#include "state/window_state.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -188,7 +187,7 @@ int open_chords_keys_dialog(HWND owner)
     }
     chord_settings = data.settings;
     register_launcher_hotkey(main_window, chord_settings.hotkey);
-    // Saves the settings and shows the pause in the tray.
+    // Saves the settings; the window shows the pause in the tray.
     set_chords_paused(chord_settings.paused == 1);
     return 1;
 }
@@ -197,5 +196,5 @@ void set_chords_paused(bool paused)
 {
     chord_settings.paused = paused ? 1 : 0;
     save_chord_settings();
-    show_pause_in_tray(main_window, paused);
+    SendMessageA(main_window, WM_CHORD_SETTINGS_CHANGED, 0, 0);
 }

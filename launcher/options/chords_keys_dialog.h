@@ -4,10 +4,12 @@
 #include <windows.h>
 
 // Edits a copy of the settings; Apply makes them the program's, saves Vantrel.ini, takes
-// the hotkey and shows the pause in the tray. Returns 1 when applied.
+// the hotkey and tells the launcher window (which shows the pause in the tray). Returns 1
+// when applied.
 int open_chords_keys_dialog(HWND owner);
 
-// Pauses chords or lets them work again: the setting is saved and the tray icon shows it.
+// Pauses chords or lets them work again: the setting is saved and the launcher window is
+// sent WM_CHORD_SETTINGS_CHANGED, on which the tray icon shows it.
 void set_chords_paused(bool paused);
 
 // The text the dialog shows beside a hotkey that another program holds.

@@ -1,9 +1,9 @@
-#include "options.h"
+#include "options/options.h"
 
 #include <initializer_list>
 
-#include "paths.h"
-#include "record_file.h"
+#include "files/paths.h"
+#include "store/record_file.h"
 
 LauncherOptions options;
 

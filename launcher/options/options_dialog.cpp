@@ -1,4 +1,4 @@
-#include "options_dialog.h"
+#include "options/options_dialog.h"
 
 #include <commdlg.h>
 
@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "chords_keys_dialog.h"
-#include "flag.h"
-#include "main_window.h"
-#include "paths.h"
-#include "resource.h"
-#include "sound.h"
-#include "text_buffer.h"
-#include "theme_names.h"
+#include "options/chords_keys_dialog.h"
+#include "store/flag.h"
+#include "state/window_state.h"
+#include "files/paths.h"
+#include "resources/resource.h"
+#include "options/sound.h"
+#include "files/path_join.h"
+#include "options/theme_names.h"
 
 char last_wav_path[OPTION_PATH_SIZE];
 

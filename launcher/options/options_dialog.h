@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "options.h"
+#include "options/options.h"
 
 // The folder the sound file chooser opened last; the install folder at first.
 extern char last_wav_path[OPTION_PATH_SIZE];

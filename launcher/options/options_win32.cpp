@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "main_window.h"
-#include "options.h"
-#include "sound.h"
+#include "state/window_state.h"
+#include "options/options.h"
+#include "options/sound.h"
 
 void set_default_options()
 {

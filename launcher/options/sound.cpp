@@ -1,11 +1,11 @@
-#include "sound.h"
+#include "options/sound.h"
 
 #include <cstdio>
 
-#include "flag.h"
-#include "options.h"
-#include "paths.h"
-#include "text_buffer.h"
+#include "store/flag.h"
+#include "options/options.h"
+#include "files/paths.h"
+#include "files/path_join.h"
 
 namespace {
 

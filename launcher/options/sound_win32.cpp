@@ -2,10 +2,10 @@
 
 #include <mmsystem.h>
 
-#include "flag.h"
-#include "options.h"
-#include "sound.h"
-#include "sound_player.h"
+#include "store/flag.h"
+#include "options/options.h"
+#include "options/sound.h"
+#include "options/sound_player.h"
 
 SoundPlayer sound_player = PlaySoundA;
 

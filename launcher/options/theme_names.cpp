@@ -1,8 +1,8 @@
-#include "theme_names.h"
+#include "options/theme_names.h"
 
 #include <cstring>
 
-#include "options.h"
+#include "options/options.h"
 
 const char* const theme_list_names[THEME_COUNT] = {"Basic", "Echo", "Balloon", "Pinball", "Clock", "Custom"};
 

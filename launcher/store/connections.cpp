@@ -1,8 +1,8 @@
-#include "connections.h"
+#include "store/connections.h"
 
-#include "paths.h"
-#include "record_file.h"
-#include "selection.h"
+#include "files/paths.h"
+#include "store/record_file.h"
+#include "store/selection.h"
 
 ConnectionTable connections;
 ConnectionTable connections_shift;

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "panel_set.h"
+#include "store/panel_set.h"
 
 #pragma pack(push, 1)
 // The byte image of a connection file: links[section][panel - 1], 0 for none, else 1..8.

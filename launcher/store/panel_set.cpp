@@ -1,9 +1,10 @@
-#include "panel_set.h"
+#include "store/panel_set.h"
 
-#include "flag.h"
-#include "paths.h"
-#include "record_file.h"
-#include "selection.h"
+#include <cstring>
+
+#include "files/paths.h"
+#include "store/flag.h"
+#include "store/record_file.h"
 
 PanelSet panel_sets[PANEL_SET_COUNT];
 PanelSet* current_set = &panel_sets[0];
@@ -23,13 +24,6 @@ const char* panel_set_path(int index)
     return paths[index];
 }
 
-void select_current_set()
-{
-    int shift = shift_active == 1 ? 1 : 0;
-    int section_number = section >= 0 && section < SECTION_COUNT ? section : 0;
-    current_set = &panel_sets[panel_set_index(shift, section_number)];
-}
-
 void terminate_item_strings(PanelSet& set)
 {
     for (auto& item : set.item_text) {
@@ -37,10 +31,21 @@ void terminate_item_strings(PanelSet& set)
     }
 }
 
+void put_panel_item(PanelSet& set, int panel, const char* item)
+{
+    set.occupied[panel - 1] = 1;
+    std::memset(set.item_text[panel - 1], 0, ITEM_TEXT_SIZE);
+    std::strncpy(set.item_text[panel - 1], item, ITEM_TEXT_SIZE - 1);
+}
+
+void clear_panel_item(PanelSet& set, int panel)
+{
+    set.occupied[panel - 1] = 0;
+    std::memset(set.item_text[panel - 1], 0, ITEM_TEXT_SIZE);
+}
+
 void load_panel_data()
 {
-    section = 0;
-    select_current_set();
     for (int index = 0; index < PANEL_SET_COUNT; ++index) {
         int opened = read_record_file(panel_set_path(index), &panel_sets[index], sizeof(PanelSet));
         terminate_item_strings(panel_sets[index]);

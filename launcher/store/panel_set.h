@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "item_string.h"
+#include "store/item_string.h"
 
 constexpr int PANELS_PER_SET = 8;
 constexpr int SECTION_COUNT = 3;
@@ -34,6 +34,14 @@ extern PanelSet panel_sets[PANEL_SET_COUNT];
 extern PanelSet* current_set;
 extern int32_t panel_file_missing;
 
+// Puts an item on panel n (1..8) of the set: its flag 1, its slot zero-filled and then
+// holding the item's first ITEM_TEXT_SIZE - 1 bytes. Every change that fills a panel comes
+// here.
+void put_panel_item(PanelSet& set, int panel, const char* item);
+
+// Empties panel n (1..8): its flag 0 and its slot zero-filled.
+void clear_panel_item(PanelSet& set, int panel);
+
 // Whether panel n (1..8) of the set holds an item: its flag is 1. Every part of the program
 // asks this one question, so a damaged flag means the same to the view, the menus, the
 // commands and the launch.
@@ -42,13 +50,8 @@ bool is_occupied(const PanelSet& set, int panel);
 // The file path of each set, in panel_sets order.
 const char* panel_set_path(int index);
 
-// Recomputes current_set from shift_active and section; a section outside 0..2 selects the
-// centre section of the same Shift state.
-void select_current_set();
-
-// Start-up: section 0, then every set read from its file (missing files leave empty sets).
-// panel_file_missing tells whether Launcher.lst could not be opened. The section indicator
-// is shown by the caller.
+// Start-up: every set read from its file (missing files leave empty sets).
+// panel_file_missing tells whether Launcher.lst could not be opened.
 void load_panel_data();
 
 // Writes the current set to its file.

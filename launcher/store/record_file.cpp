@@ -1,4 +1,4 @@
-#include "record_file.h"
+#include "store/record_file.h"
 
 #include <cstdio>
 #include <cstring>

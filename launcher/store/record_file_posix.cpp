@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "record_file.h"
+#include "store/record_file.h"
 
 int write_record_file(const char* path, const void* record, size_t size)
 {

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "record_file.h"
+#include "store/record_file.h"
 
 int write_record_file(const char* path, const void* record, size_t size)
 {

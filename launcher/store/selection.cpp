@@ -1,10 +1,17 @@
-#include "selection.h"
+#include "store/selection.h"
 
-#include "panel_set.h"
+#include "store/panel_set.h"
 
 int32_t section;
 int32_t shift_active;
 int32_t shift_release_pending;
+
+void select_current_set()
+{
+    int shift = shift_active == 1 ? 1 : 0;
+    int section_number = section >= 0 && section < SECTION_COUNT ? section : 0;
+    current_set = &panel_sets[panel_set_index(shift, section_number)];
+}
 
 int32_t stepped_section(int32_t from, Direction direction)
 {

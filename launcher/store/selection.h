@@ -13,6 +13,10 @@ enum class Direction { forward, backward };
 // Forward 0 -> 1 -> 2 -> 0, backward 0 -> 2 -> 1 -> 0; any other value stays as it is.
 int32_t stepped_section(int32_t from, Direction direction);
 
+// Recomputes current_set from shift_active and section; a section outside 0..2 selects the
+// centre section of the same Shift state.
+void select_current_set();
+
 // Returns to the centre section and selects its set; the view redraws around it.
 void reset_section_state();
 

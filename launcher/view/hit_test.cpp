@@ -1,6 +1,6 @@
-#include "hit_test.h"
+#include "view/hit_test.h"
 
-#include "flag.h"
+#include "store/flag.h"
 
 namespace {
 
@@ -61,29 +61,4 @@ Direction wheel_direction(int wheel_delta, int reverse_scroll)
         forward = !forward;
     }
     return forward ? Direction::forward : Direction::backward;
-}
-
-int panel_after_arrow(int panel, Arrow arrow)
-{
-    // Grid places row * 3 + column of panels 1..8, and back; 4 is the centre cell.
-    static const int place_of_panel[9] = {4, 0, 1, 2, 3, 5, 6, 7, 8};
-    static const int panel_at_place[9] = {1, 2, 3, 4, 0, 5, 6, 7, 8};
-    if (panel < 0 || panel > 8) {
-        panel = 0;
-    }
-    int row = place_of_panel[panel] / 3;
-    int column = place_of_panel[panel] % 3;
-    int row_step = arrow == Arrow::up ? -1 : arrow == Arrow::down ? 1 : 0;
-    int column_step = arrow == Arrow::left ? -1 : arrow == Arrow::right ? 1 : 0;
-    for (int step = 1; step <= 2; ++step) {
-        int r = row + row_step * step;
-        int c = column + column_step * step;
-        if (r < 0 || r > 2 || c < 0 || c > 2) {
-            break;
-        }
-        if (panel_at_place[r * 3 + c] != 0) {
-            return panel_at_place[r * 3 + c];
-        }
-    }
-    return panel;
 }

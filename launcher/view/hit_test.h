@@ -2,7 +2,7 @@
 // fixed pixel positions for 96 DPI displays (geometry A) and for all others (geometry B).
 #pragma once
 
-#include "selection.h"
+#include "store/selection.h"
 
 // Panel 1..8 at the client point, or 0 for the centre cell, a gap or outside the grid.
 int panel_at(int x, int y, int display_class);
@@ -13,9 +13,3 @@ bool is_centre_cell(int x, int y, int display_class);
 // The section step one wheel message asks for: towards the user (negative) steps forward,
 // anything else backward; reverse_scroll on (1) swaps the two.
 Direction wheel_direction(int wheel_delta, int reverse_scroll);
-
-enum class Arrow { left, right, up, down };
-
-// The panel an arrow key lights after panel (0: none lit, as if from the centre cell): the
-// next panel that way in the grid, over the centre cell; at the grid's edge it stays.
-int panel_after_arrow(int panel, Arrow arrow);

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "resource.h"
+#include "resources/resource.h"
 
 constexpr int PANEL_COUNT = 8;
 

@@ -1,16 +1,15 @@
-#include "pointer.h"
+#include "view/pointer.h"
 
 #include <cstdio>
 
-#include "hit_test.h"
-#include "launch_pipeline.h"
-#include "launcher_window.h"
-#include "options.h"
-#include "panel_controls.h"
-#include "panel_set.h"
-#include "panel_view.h"
-#include "resource.h"
-#include "sound.h"
+#include "options/options.h"
+#include "options/sound.h"
+#include "resources/resource.h"
+#include "state/window_state.h"
+#include "store/panel_set.h"
+#include "view/hit_test.h"
+#include "view/panel_controls.h"
+#include "view/panel_view.h"
 
 int hovered_panel;
 
@@ -144,31 +143,13 @@ void on_mouse_wheel(int wheel_delta)
     }
 }
 
-void on_key_down(HWND window, WPARAM key)
+KeyAction key_meaning(WPARAM key)
 {
     if (startup_complete == 0 || window_shown == 0) {
-        return;
+        return KeyAction{KeyMeaning::none, 0, Direction::forward};
     }
     bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
-    if (key >= '1' && key <= '8') {
-        launch_from_panel(static_cast<int>(key - '0'));
-    } else if (key >= VK_NUMPAD1 && key <= VK_NUMPAD8) {
-        launch_from_panel(static_cast<int>(key - VK_NUMPAD1 + 1));
-    } else if (key == VK_RETURN) {
-        launch_from_panel(hovered_panel);
-    } else if (key == VK_NEXT || (control && key == VK_RIGHT)) {
-        change_section(Direction::forward);
-    } else if (key == VK_PRIOR || (control && key == VK_LEFT)) {
-        change_section(Direction::backward);
-    } else if (key == VK_ESCAPE) {
-        hide_launcher_window(window);
-    } else if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
-        Arrow arrow = key == VK_LEFT    ? Arrow::left
-                      : key == VK_RIGHT ? Arrow::right
-                      : key == VK_UP    ? Arrow::up
-                                        : Arrow::down;
-        light_panel(window, panel_after_arrow(hovered_panel, arrow));
-    }
+    return key_action(static_cast<uint32_t>(key), control, hovered_panel);
 }
 
 void on_key_up(WPARAM key)

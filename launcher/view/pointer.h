@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-#include "selection.h"
+#include "store/selection.h"
+#include "view/key_map.h"
 
 extern int hovered_panel;
 
@@ -32,6 +33,6 @@ void on_key_up(WPARAM key);
 // Lights panel 1..8 (0: none) with its status line, as the pointer over it does.
 void light_panel(HWND window, int panel);
 
-// Keys while the window is shown: 1..8 launch that panel, the arrows move the light, Enter
-// launches the lit panel, Page Up/Down and Ctrl+Left/Right change the section, Escape hides.
-void on_key_down(HWND window, WPARAM key);
+// What a key press means (nothing unless the window is shown after start-up); the window
+// carries it out.
+KeyAction key_meaning(WPARAM key);

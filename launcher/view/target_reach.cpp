@@ -1,4 +1,4 @@
-#include "target_reach.h"
+#include "view/target_reach.h"
 
 #include <cstring>
 
@@ -13,7 +13,7 @@ TargetReach judge_target(uint32_t root_error, uint32_t file_error)
     // Only "no such file or folder" from a root that answers means gone; a refusal, a
     // sharing violation or a drive that stopped answering in between says nothing.
     return file_error == REACH_FILE_NOT_FOUND || file_error == REACH_PATH_NOT_FOUND ? TargetReach::gone
-                                                                                     : TargetReach::unreachable;
+                                                                                    : TargetReach::unreachable;
 }
 
 static bool is_letter(char c)

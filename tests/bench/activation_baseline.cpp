@@ -3,7 +3,7 @@
 // measures the real launcher against this.
 #include <windows.h>
 
-#include "chordhook.h"
+#include "chordhook/chordhook.h"
 
 static LRESULT CALLBACK baseline_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
@@ -35,9 +35,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     window_class.lpszClassName = "ActivationBaseline";
     RegisterClassA(&window_class);
-    HWND window = CreateWindowExA(WS_EX_APPWINDOW, "ActivationBaseline", "Activation Baseline",
-                                  WS_POPUP | WS_CAPTION | WS_SYSMENU, 400, 300, 423, 345, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExA(WS_EX_APPWINDOW, "ActivationBaseline", "Activation Baseline",
+                        WS_POPUP | WS_CAPTION | WS_SYSMENU, 400, 300, 423, 345, nullptr, nullptr, instance, nullptr);
     _install_module_vista(window);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "chord_pass.h"
-#include "chord_settings.h"
-#include "chordhook.h"
-#include "launcher_window.h"
+#include "chords/chord_pass.h"
+#include "chords/chord_settings.h"
+#include "chordhook/chordhook.h"
+#include "state/window_state.h"
 
 static LRESULT CALLBACK bare_hook(int code, WPARAM wparam, LPARAM lparam)
 {

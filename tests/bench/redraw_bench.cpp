@@ -9,10 +9,10 @@
 #include <cstring>
 #include <vector>
 
-#include "launcher_window.h"
-#include "panel_set.h"
-#include "panel_view.h"
-#include "paths.h"
+#include "app/launcher_window.h"
+#include "store/panel_set.h"
+#include "view/panel_view.h"
+#include "files/paths.h"
 
 static double now_microseconds()
 {
@@ -64,7 +64,7 @@ int main(int argc, char** argv)
     char system_folder[MAX_PATH];
     GetSystemDirectoryA(system_folder, sizeof system_folder);
     static char paths[8][MAX_PATH + 32];
-    const char* names[8] = {"notepad.exe", "msiexec.exe", "cmd.exe", "write.exe",
+    const char* names[8] = {"notepad.exe", "msiexec.exe",  "cmd.exe", "write.exe",
                             "winver.exe",  "explorer.exe", "drivers", "kernel32.dll"};
     const char* path_items[8];
     for (int i = 0; i < 8; ++i) {

@@ -7,11 +7,10 @@ import unittest
 
 import records
 from desktop import WineDesktop, _reg_string, wait_until
+from panel_points import CENTRE, PANELS
 
 DESKTOP_SPOT = (150, 150)
 AWAY = (1100, 900)
-PANELS = {1: (60, 60), 2: (180, 60), 3: (290, 60), 4: (60, 150), 5: (290, 150)}
-CENTRE = (180, 150)
 
 BROWSER = "C:\\Program Files\\Probe Browser\\browser.exe"
 MAILER = "C:\\Mail\\mailer.exe"

@@ -6,9 +6,9 @@ import unittest
 
 import records
 from desktop import WineDesktop, wait_until
+from panel_points import PANELS
 
-PANEL1 = (60, 60)
-PANEL2 = (180, 60)
+PANEL1, PANEL2 = PANELS[1], PANELS[2]
 
 
 class PanelMenu(unittest.TestCase):

@@ -10,8 +10,9 @@ import unittest
 
 import records
 from desktop import WineDesktop, wait_until
+from panel_points import PANELS
 
-PANEL1, PANEL2, PANEL3 = (60, 60), (180, 60), (290, 60)
+PANEL1, PANEL2, PANEL3 = PANELS[1], PANELS[2], PANELS[3]
 NAME_LABELS = [1025, 1026, 1027, 1028, 1030, 1031, 1032, 1033]
 STATUS_LINE = 1079
 ON_THE_DRIVE = "Q:\\Reports\\Report.txt"

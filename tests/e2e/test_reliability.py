@@ -12,12 +12,12 @@ import unittest
 
 import records
 from desktop import WineDesktop, wait_until
+from panel_points import PANELS
 
 CYCLES = int(os.environ.get("VANTREL_CYCLES", "20"))
 SPOT = (150, 150)
 AWAY = (1100, 900)
-PANEL1 = (60, 60)
-PANEL2 = (180, 60)
+PANEL1, PANEL2 = PANELS[1], PANELS[2]
 TOOL = "C:\\Tools\\tool.exe"
 DATA_NAMES = ("Launcher.lst", "Launcher.lft", "Launcher.rgt", "Launcher.lst_shift", "Launcher.lft_shift",
               "Launcher.rgt_shift", "Launcher.con", "Launcher.con_shift", "Launcher.opt")

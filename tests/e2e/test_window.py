@@ -6,6 +6,7 @@ import unittest
 
 import records
 from desktop import WineDesktop, wait_until
+from panel_points import PANELS
 
 DESKTOP_SPOT = (150, 150)
 NAMES = ["Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel"]
@@ -19,8 +20,8 @@ STATUS_LINE = 1079
 class WindowCase:
     log_pixels = None
     centre_offset = (175, 172)
-    panel1_point = (60, 60)       # a client point in panel 1, and not in panel 1 of the
-    panel2_point = (180, 60)      # other geometry where the two differ
+    panel1_point = PANELS[1]      # a client point in panel 1, and not in panel 1 of the
+    panel2_point = PANELS[2]      # other geometry where the two differ
 
     def start(self, **option_fields):
         self.desktop = WineDesktop(log_pixels=self.log_pixels).start()

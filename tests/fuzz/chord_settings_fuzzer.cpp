@@ -2,7 +2,7 @@
 // back as the same settings.
 #include <cstring>
 
-#include "chord_settings.h"
+#include "chords/chord_settings.h"
 #include "fuzz_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,8 +1,8 @@
 // Any Launcher.con and Launcher.con_shift (the input split in two): every connection read
 // in every section and Shift state names no panel outside 1..8.
-#include "connections.h"
+#include "store/connections.h"
 #include "fuzz_files.h"
-#include "selection.h"
+#include "store/selection.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <string>
 
-#include "path_join.h"
-#include "paths.h"
+#include "files/path_join.h"
+#include "files/paths.h"
 
 inline const std::string& fuzz_folder()
 {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "item_string.h"
+#include "store/item_string.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

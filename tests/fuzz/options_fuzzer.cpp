@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "fuzz_files.h"
-#include "options.h"
-#include "sound.h"
+#include "options/options.h"
+#include "options/sound.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "fuzz_files.h"
-#include "item_string.h"
-#include "panel_set.h"
+#include "store/item_string.h"
+#include "store/panel_set.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

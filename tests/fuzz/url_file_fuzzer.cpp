@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "browser_command.h"
+#include "launch/browser_command.h"
 #include "fuzz_files.h"
-#include "url_file.h"
+#include "launch/url_file.h"
 
 namespace {
 

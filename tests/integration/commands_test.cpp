@@ -10,23 +10,22 @@
 #include <string>
 #include <vector>
 
-#include "chord_settings.h"
-#include "chords_keys_dialog.h"
+#include "chords/chord_settings.h"
+#include "options/chords_keys_dialog.h"
 #include "dialog_answerer.h"
 #include "../probes/wide_drop.h"
-#include "item_dialogs.h"
-#include "text_codec.h"
-#include "tray.h"
+#include "commands/clipboard_copier.h"
+#include "commands/item_dialogs.h"
+#include "commands/text_files.h"
+#include "commands/text_codec.h"
+#include "app/tray/tray.h"
 #include "launcher_fixture.h"
-#include "panel_commands.h"
+#include "testing.h"
+#include "commands/panel_commands.h"
+#include "panel_points.h"
 #include "small_fs.h"
 
 namespace {
-
-// Client points inside each panel at 96 DPI, and the centre cell.
-constexpr POINT PANEL_POINTS[9] = {{0, 0},     {60, 60},  {180, 60},  {290, 60}, {60, 150},
-                                   {290, 150}, {60, 250}, {180, 250}, {290, 250}};
-constexpr POINT CENTRE = {180, 150};
 
 HDROP make_drop(const std::vector<std::string>& files, POINT point)
 {
@@ -48,7 +47,6 @@ HDROP make_drop(const std::vector<std::string>& files, POINT point)
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
 }
-
 
 std::wstring widened(const std::string& text)
 {
@@ -563,20 +561,24 @@ TEST_F(Commands, ActivationsWhileADialogIsOpenLeaveItsPanelAndSetAlone)
             void (*send)();
         } const requests[] = {
             {"a chord", [] { SendMessageA(launcher, WM_CHORD_ACTIVATE, 0, 0); }},
-            {"the delay's end", [] {
+            {"the delay's end",
+             [] {
                  activation_pending = 1;
                  SendMessageA(launcher, WM_TIMER, TIMER_DELAYED_ACTIVATION, 0);
              }},
             {"a tray double click", [] { SendMessageA(launcher, WM_TRAY_NOTIFY, TRAY_ICON_ID, WM_LBUTTONDBLCLK); }},
-            {"the tray's Activate", [] {
+            {"the tray's Activate",
+             [] {
                  command_ready = 1;
                  SendMessageA(launcher, WM_COMMAND, ID_ACTIVATE, 0);
              }},
-            {"the tray's Options", [] {
+            {"the tray's Options",
+             [] {
                  command_ready = 1;
                  SendMessageA(launcher, WM_COMMAND, ID_OPTIONS, 0);
              }},
-            {"the tray's Chords and keys", [] {
+            {"the tray's Chords and keys",
+             [] {
                  command_ready = 1;
                  SendMessageA(launcher, WM_COMMAND, ID_CHORDS_AND_KEYS, 0);
              }},
@@ -709,8 +711,7 @@ TEST_F(Commands, ADisplayNameHoldingTheSeparatorIsRefusedInBothDialogs)
     }
     command(1, ID_ADD_EMAILER);
     command(2, ID_ADD_TEXT_CLIPBOARD);
-    EXPECT_EQ(DialogAnswerer::error_texts(),
-              std::vector<std::string>(2, "The display name cannot contain \"@1\"."));
+    EXPECT_EQ(DialogAnswerer::error_texts(), std::vector<std::string>(2, "The display name cannot contain \"@1\"."));
     EXPECT_EQ(panel_sets[0].occupied[0], 0);
     EXPECT_EQ(panel_sets[0].occupied[1], 0);
 }
@@ -783,7 +784,9 @@ TEST_F(Commands, ATextEditThatCannotBeWrittenKeepsTheOldTextAndTheDialogOpen)
     std::string small = small_fs_folder();
     const Case cases[] = {
         {"a read-only text file", folder + "\\Text",
-         [](const std::string& file, const std::string&) { SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY); }},
+         [](const std::string& file, const std::string&) {
+             SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+         }},
         // No room left for the new text (needs a small file system, mounted only by root).
         {"a full disk", small, [](const std::string&, const std::string& full) { fill_up(full + "\\filler"); }},
     };

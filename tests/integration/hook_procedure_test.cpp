@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chord_sequences.h"
-#include "chordhook.h"
+#include "chordhook/chordhook.h"
 #include "test_window.h"
 
 namespace {

@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "dialog_answerer.h"
-#include "launch_chain.h"
-#include "launch_pipeline.h"
-#include "sound.h"
-#include "sound_player.h"
+#include "launch/launch_chain.h"
+#include "launch/launch_pipeline.h"
+#include "options/sound.h"
+#include "options/sound_player.h"
 #include "launcher_fixture.h"
+#include "panel_points.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ TEST_F(Launch, AMissingProgramIsReportedInWordsAndTheWindowStays)
 {
     put_item(*current_set, 1, "C:\\nowhere\\gone.exe");
     answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
+    send_mouse(WM_LBUTTONUP, PANEL_POINTS[1]);
     ASSERT_EQ(DialogAnswerer::error_texts().size(), 1u);
     EXPECT_EQ(DialogAnswerer::error_texts()[0], "The specified file was not found.");
     EXPECT_EQ(window_shown, 1);
@@ -54,7 +55,7 @@ TEST_F(Launch, AMissingTextFileIsReportedAndTheWindowHidesAllTheSame)
 {
     put_item(*current_set, 2, "@TGone@1C:\\nowhere\\gone.txt");
     answerer.expect("Error Message", DialogAnswerer::acknowledge_error());
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(180, 60));
+    send_mouse(WM_LBUTTONUP, PANEL_POINTS[2]);
     ASSERT_EQ(DialogAnswerer::error_texts().size(), 1u);
     EXPECT_EQ(DialogAnswerer::error_texts()[0], "The internal text file contains text to be copied does not found.");
     EXPECT_EQ(window_shown, 0);
@@ -62,8 +63,8 @@ TEST_F(Launch, AMissingTextFileIsReportedAndTheWindowHidesAllTheSame)
 
 TEST_F(Launch, ReleasesOverTheCentreOrAnEmptyPanelLaunchNothing)
 {
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(180, 150));
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
+    send_mouse(WM_LBUTTONUP, CENTRE);
+    send_mouse(WM_LBUTTONUP, PANEL_POINTS[1]);
     EXPECT_EQ(window_shown, 1);
     EXPECT_EQ(launched_panels[0], 0);
 }
@@ -76,14 +77,14 @@ TEST_F(Launch, APanelWhoseOccupiedFlagIsNeitherZeroNorOneIsEmptyToViewHoverAndLa
     for (int32_t flag : {2, 255, -1}) {
         put_item(*current_set, 1, item);
         current_set->occupied[0] = flag;
-        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
+        send_mouse(WM_LBUTTONUP, PANEL_POINTS[1]);
         EXPECT_EQ(window_shown, 1) << flag << ": nothing is launched";
         EXPECT_FALSE(was_launched(1)) << flag;
 
         hovered_panel = 0;
         reset_section(); // the full redraw of an activation
         EXPECT_EQ(text(IDC_PANEL1_NAME), "") << flag;
-        send_mouse(WM_MOUSEMOVE, 60, 60);
+        send_mouse(WM_MOUSEMOVE, PANEL_POINTS[1]);
         EXPECT_EQ(text(IDC_STATUS), "") << flag;
         EXPECT_EQ(current_set->occupied[0], 0) << flag << ": the redraw empties it as any panel without a name";
     }
@@ -92,7 +93,7 @@ TEST_F(Launch, APanelWhoseOccupiedFlagIsNeitherZeroNorOneIsEmptyToViewHoverAndLa
     put_item(*current_set, 1, item);
     current_set->occupied[0] = 2;
     set_linked_panel(2, 1);
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(180, 60));
+    send_mouse(WM_LBUTTONUP, PANEL_POINTS[2]);
     EXPECT_TRUE(was_launched(2));
     EXPECT_FALSE(was_launched(1));
     DeleteFileA(file.c_str());
@@ -120,7 +121,7 @@ TEST_F(Launch, AChainOfThreePanelsPlaysTheLaunchingSoundThreeTimes)
     set_linked_panel(1, 2);
     set_linked_panel(2, 3);
     set_linked_panel(3, 1);
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
+    send_mouse(WM_LBUTTONUP, PANEL_POINTS[1]);
     sound_player = PlaySoundA;
     ASSERT_EQ(played_sounds.size(), 3u);
     for (const std::string& sound : played_sounds) {
@@ -167,12 +168,12 @@ TEST_F(Launch, AfterAStartTheWindowStaysAsItIsUntilTheProgramTakesTheForegroundO
             SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
         }
         SetForegroundWindow(window);
-        send_mouse(WM_MOUSEMOVE, 60, 60);
-        send_mouse(WM_LBUTTONUP, 60, 60);
+        send_mouse(WM_MOUSEMOVE, PANEL_POINTS[1]);
+        send_mouse(WM_LBUTTONUP, PANEL_POINTS[1]);
         EXPECT_EQ(window_shown, 1) << c.meanwhile << ": hidden before the program came up";
         // Pointer input changes nothing meanwhile: no other panel lit, no section stepped.
-        send_mouse(WM_MOUSEMOVE, 180, 60);
-        send_mouse(WM_LBUTTONDOWN, 180, 150);
+        send_mouse(WM_MOUSEMOVE, PANEL_POINTS[2]);
+        send_mouse(WM_LBUTTONDOWN, CENTRE);
         EXPECT_EQ(hovered_panel, 1) << c.meanwhile;
         EXPECT_EQ(text(IDC_STATUS), name) << c.meanwhile;
         EXPECT_EQ(section, 0) << c.meanwhile;

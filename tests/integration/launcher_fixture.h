@@ -12,21 +12,24 @@
 #include <string>
 #include <vector>
 
-#include "chord_hook.h"
-#include "chordhook.h"
-#include "connections.h"
-#include "item_dialogs.h"
-#include "launch_chain.h"
-#include "launch_pipeline.h"
-#include "launcher_window.h"
-#include "options.h"
-#include "panel_commands.h"
-#include "panel_controls.h"
-#include "panel_set.h"
-#include "paths.h"
-#include "pointer.h"
-#include "resource.h"
-#include "selection.h"
+#include "chords/chord_hook.h"
+#include "chordhook/chordhook.h"
+#include "store/connections.h"
+#include "commands/item_dialogs.h"
+#include "launch/launch_chain.h"
+#include "launch/launch_pipeline.h"
+#include "app/launcher_window.h"
+#include "state/window_state.h"
+#include "window/show_hide.h"
+#include "options/options.h"
+#include "commands/command_target.h"
+#include "commands/panel_commands.h"
+#include "view/panel_controls.h"
+#include "store/panel_set.h"
+#include "files/paths.h"
+#include "view/pointer.h"
+#include "resources/resource.h"
+#include "store/selection.h"
 
 using FileBytes = std::vector<unsigned char>;
 
@@ -66,9 +69,7 @@ inline PanelSet empty_set()
 
 inline void put_item(PanelSet& set, int panel, const std::string& item)
 {
-    set.occupied[panel - 1] = 1;
-    std::memset(set.item_text[panel - 1], 0, ITEM_TEXT_SIZE);
-    item.copy(set.item_text[panel - 1], ITEM_TEXT_SIZE - 1);
+    put_panel_item(set, panel, item.c_str());
 }
 
 class LauncherFixture : public ::testing::Test {
@@ -154,6 +155,8 @@ class LauncherFixture : public ::testing::Test {
         return SendMessageA(window, message, wparam, MAKELPARAM(x, y));
     }
 
+    LRESULT send_mouse(UINT message, POINT point) { return send_mouse(message, point.x, point.y); }
+
     void wheel(int delta) { SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0); }
 
     std::string text(int id) const
@@ -186,8 +189,7 @@ class LauncherFixture : public ::testing::Test {
 
     // Lets timers and posted messages run until the condition holds or the deadline passes
     // (generous: a loaded machine delays timers); returns whether it held.
-    template <typename Condition>
-    static bool pump_until(Condition condition, DWORD deadline_ms = 10000)
+    template <typename Condition> static bool pump_until(Condition condition, DWORD deadline_ms = 10000)
     {
         DWORD start = GetTickCount();
         MSG message;

@@ -7,11 +7,11 @@
 
 #include "dialog_answerer.h"
 #include "launcher_fixture.h"
-#include "options_dialog.h"
-#include "panel_commands.h"
-#include "relogin.h"
-#include "sound.h"
-#include "startup.h"
+#include "options/options_dialog.h"
+#include "commands/panel_commands.h"
+#include "app/startup/relogin.h"
+#include "options/sound.h"
+#include "app/startup/startup.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "data_folder.h"
-#include "launcher_window.h"
-#include "options.h"
+#include "options/options.h"
+#include "state/window_state.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Resolving the install and data folders against the real registry and shell of a private
 // Wine prefix: each test runs in a fresh copy, so it may change both freely.
-#include "paths.h"
+#include "files/paths.h"
 
 #include <windows.h>
 
@@ -17,8 +17,7 @@ const char* const SHELL_FOLDERS = "Software\\Microsoft\\Windows\\CurrentVersion\
 void set_install_value(const std::string& bytes, HKEY root = HKEY_LOCAL_MACHINE)
 {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(root, INSTALL_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyExA(root, INSTALL_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr), ERROR_SUCCESS);
     ASSERT_EQ(RegSetValueExA(key, INSTALL_VALUE, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
                              static_cast<DWORD>(bytes.size())),
               ERROR_SUCCESS);

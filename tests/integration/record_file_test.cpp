@@ -10,8 +10,8 @@
 #include <string>
 
 #include "data_folder.h"
-#include "panel_set.h"
-#include "record_file.h"
+#include "store/panel_set.h"
+#include "store/record_file.h"
 #include "small_fs.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "single_instance.h"
+#include "app/startup/single_instance.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "path_join.h"
+#include "files/path_join.h"
 #include "test_window.h"
 
 namespace {

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "data_folder.h"
-#include "options.h"
-#include "paths.h"
-#include "sound.h"
-#include "sound_player.h"
+#include "options/options.h"
+#include "files/paths.h"
+#include "options/sound.h"
+#include "options/sound_player.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
-#include "startup.h"
+#include "app/startup/relogin.h"
+#include "app/startup/startup.h"
 
 #include <gtest/gtest.h>
 
-#include "launcher_window.h"
+#include "app/launcher_window.h"
 
 namespace {
 

@@ -10,15 +10,9 @@
 #include <string>
 
 #include "launcher_fixture.h"
+#include "panel_points.h"
 
 namespace {
-
-// Client points inside panels, at the centre cell and in a gap, for 96 DPI (geometry A).
-constexpr POINT PANEL1_A = {60, 60};
-constexpr POINT PANEL3_A = {290, 60};
-constexpr POINT GAP_3_5_A = {290, 107};
-constexpr POINT CENTRE_A = {180, 150};
-constexpr POINT PANEL2_A = {180, 60};
 
 std::string program_path()
 {
@@ -132,7 +126,7 @@ TEST_F(LauncherView, HoverLightsOnePanelAndShowsItsName)
     seed_quiet_options();
     activate_at_96_dpi();
 
-    send_mouse(WM_MOUSEMOVE, PANEL3_A.x, PANEL3_A.y);
+    send_mouse(WM_MOUSEMOVE, PANEL_POINTS[3]);
     EXPECT_EQ(hovered_panel, 3);
     EXPECT_TRUE(enabled(IDC_PANEL3_GROUP));
     EXPECT_TRUE(enabled(IDC_PANEL3_NAME));
@@ -142,15 +136,15 @@ TEST_F(LauncherView, HoverLightsOnePanelAndShowsItsName)
 
     // Moving within the panel changes nothing; into the gap clears everything.
     SetDlgItemTextA(window, IDC_STATUS, "marker");
-    send_mouse(WM_MOUSEMOVE, PANEL3_A.x + 5, PANEL3_A.y + 5);
+    send_mouse(WM_MOUSEMOVE, PANEL_POINTS[3].x + 5, PANEL_POINTS[3].y + 5);
     EXPECT_EQ(text(IDC_STATUS), "marker");
-    send_mouse(WM_MOUSEMOVE, GAP_3_5_A.x, GAP_3_5_A.y);
+    send_mouse(WM_MOUSEMOVE, GAP_3_5.x, GAP_3_5.y);
     EXPECT_EQ(hovered_panel, 0);
     EXPECT_FALSE(enabled(IDC_PANEL3_GROUP));
     EXPECT_EQ(text(IDC_STATUS), "");
 
     // An empty panel lights up too, with an empty status line.
-    send_mouse(WM_MOUSEMOVE, PANEL1_A.x, PANEL1_A.y);
+    send_mouse(WM_MOUSEMOVE, PANEL_POINTS[1]);
     EXPECT_TRUE(enabled(IDC_PANEL1_GROUP));
     EXPECT_EQ(text(IDC_STATUS), "");
 }
@@ -163,10 +157,10 @@ TEST_F(LauncherView, HoverAndStatusDescribeThePanelUnderThePointerAfterHidesAndS
     seed_quiet_options();
     activate_at_96_dpi();
     auto point_at_panel_1 = [this] {
-        POINT screen = {PANEL1_A.x, PANEL1_A.y};
+        POINT screen = {PANEL_POINTS[1].x, PANEL_POINTS[1].y};
         ClientToScreen(window, &screen);
         SetCursorPos(screen.x, screen.y);
-        send_mouse(WM_MOUSEMOVE, PANEL1_A.x, PANEL1_A.y);
+        send_mouse(WM_MOUSEMOVE, PANEL_POINTS[1]);
     };
     struct Step {
         const char* name;
@@ -174,7 +168,8 @@ TEST_F(LauncherView, HoverAndStatusDescribeThePanelUnderThePointerAfterHidesAndS
         int hovered;
         const char* status;
     } steps[] = {
-        {"the wheel steps to the left section", [](HWND w) { SendMessageA(w, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0); }, 1, "Left"},
+        {"the wheel steps to the left section",
+         [](HWND w) { SendMessageA(w, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0); }, 1, "Left"},
         {"the middle button shows the Shift set", [](HWND w) { SendMessageA(w, WM_MBUTTONDOWN, 0, 0); }, 1, "Shifted"},
         {"the window hides", [](HWND w) { hide_launcher_window(w); }, 0, ""},
     };
@@ -188,7 +183,7 @@ TEST_F(LauncherView, HoverAndStatusDescribeThePanelUnderThePointerAfterHidesAndS
     }
     // Shown again, the same panel lights up at the first move onto it.
     SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
-    send_mouse(WM_MOUSEMOVE, PANEL1_A.x, PANEL1_A.y);
+    send_mouse(WM_MOUSEMOVE, PANEL_POINTS[1]);
     EXPECT_EQ(hovered_panel, 1);
     EXPECT_EQ(text(IDC_STATUS), "Centre");
     EXPECT_TRUE(enabled(IDC_PANEL1_GROUP));
@@ -245,19 +240,19 @@ TEST_F(LauncherView, CentreClicksStepSectionsAndPanelClicksDoNot)
 {
     seed_quiet_options();
     activate_at_96_dpi();
-    send_mouse(WM_LBUTTONDOWN, CENTRE_A.x, CENTRE_A.y);
+    send_mouse(WM_LBUTTONDOWN, CENTRE);
     EXPECT_EQ(section, 1);
-    send_mouse(WM_RBUTTONDOWN, CENTRE_A.x, CENTRE_A.y);
+    send_mouse(WM_RBUTTONDOWN, CENTRE);
     EXPECT_EQ(section, 0);
-    send_mouse(WM_RBUTTONDOWN, CENTRE_A.x, CENTRE_A.y);
+    send_mouse(WM_RBUTTONDOWN, CENTRE);
     EXPECT_EQ(section, 2);
-    send_mouse(WM_LBUTTONDOWN, PANEL2_A.x, PANEL2_A.y);
-    send_mouse(WM_RBUTTONDOWN, PANEL2_A.x, PANEL2_A.y);
+    send_mouse(WM_LBUTTONDOWN, PANEL_POINTS[2]);
+    send_mouse(WM_RBUTTONDOWN, PANEL_POINTS[2]);
     EXPECT_EQ(section, 2);
     // A double click arrives as a press and a double-click press: two steps.
     section = 0;
-    send_mouse(WM_LBUTTONDOWN, CENTRE_A.x, CENTRE_A.y);
-    send_mouse(WM_LBUTTONDBLCLK, CENTRE_A.x, CENTRE_A.y);
+    send_mouse(WM_LBUTTONDOWN, CENTRE);
+    send_mouse(WM_LBUTTONDBLCLK, CENTRE);
     EXPECT_EQ(section, 2);
 }
 
@@ -273,7 +268,7 @@ TEST_F(LauncherView, MiddleButtonAndShiftToggleTheSetAfterAPendingRelease)
     shift_release_pending = 1;
     section = 2;
 
-    send_mouse(WM_MBUTTONDOWN, PANEL1_A.x, PANEL1_A.y);
+    send_mouse(WM_MBUTTONDOWN, PANEL_POINTS[1]);
     EXPECT_EQ(shift_active, 1);
     EXPECT_EQ(shift_release_pending, 0);
     EXPECT_EQ(section, 2);
@@ -283,7 +278,7 @@ TEST_F(LauncherView, MiddleButtonAndShiftToggleTheSetAfterAPendingRelease)
     EXPECT_EQ(section, 0);
     EXPECT_EQ(text(IDC_SHIFT_LABEL), " ");
 
-    send_mouse(WM_MBUTTONDOWN, PANEL1_A.x, PANEL1_A.y);
+    send_mouse(WM_MBUTTONDOWN, PANEL_POINTS[1]);
     EXPECT_EQ(shift_active, 1);
     EXPECT_EQ(text(IDC_SHIFT_LABEL), "Shift");
     EXPECT_EQ(text(IDC_PANEL1_NAME), "Shifted");
@@ -301,8 +296,8 @@ TEST_F(LauncherView, NothingReactsBeforeStartupEnds)
     seed_quiet_options();
     open_window();
     display_class = 1;
-    send_mouse(WM_MOUSEMOVE, PANEL1_A.x, PANEL1_A.y);
-    send_mouse(WM_LBUTTONDOWN, CENTRE_A.x, CENTRE_A.y);
+    send_mouse(WM_MOUSEMOVE, PANEL_POINTS[1]);
+    send_mouse(WM_LBUTTONDOWN, CENTRE);
     wheel(-120);
     send_mouse(WM_MBUTTONDOWN, 1, 1);
     EXPECT_EQ(hovered_panel, 0);

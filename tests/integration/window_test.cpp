@@ -4,8 +4,10 @@
 
 #include <string>
 
-#include "chordhook.h"
+#include "chordhook/chordhook.h"
 #include "launcher_fixture.h"
+#include "panel_points.h"
+#include "testing.h"
 
 #include <shellapi.h>
 
@@ -175,8 +177,8 @@ TEST_F(LauncherWindow, HideDisablesEveryPanelAndClearsTheStatusLine)
     end_startup();
     SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
     // The pointer over panel 1, then over panel 2: one panel lit, its name in the status line.
-    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(60, 60));
-    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(180, 60));
+    send_mouse(WM_MOUSEMOVE, PANEL_POINTS[1]);
+    send_mouse(WM_MOUSEMOVE, PANEL_POINTS[2]);
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(window, panel_controls[1].name)));
     ASSERT_FALSE(IsWindowEnabled(GetDlgItem(window, panel_controls[0].name)));
     SetDlgItemTextA(window, IDC_STATUS, "Notepad");
@@ -284,8 +286,7 @@ void remove_folder(const std::string& folder)
     SHFileOperationA(&operation);
 }
 
-template <typename Record>
-FileBytes bytes_of(const Record& record)
+template <typename Record> FileBytes bytes_of(const Record& record)
 {
     const auto* begin = reinterpret_cast<const unsigned char*>(&record);
     return FileBytes(begin, begin + sizeof record);

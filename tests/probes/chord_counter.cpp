@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "chordhook.h"
+#include "chordhook/chordhook.h"
 #include "probe_log.h"
 
 static const char* log_path;
@@ -60,8 +60,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         CreateWindowExA(0, "ChordCounter", "Chord Counter", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance, nullptr);
     bool low_level = std::strcmp(__argv[2], "lowlevel") == 0;
     bool spoil = std::strcmp(__argv[2], "spoil") == 0;
-    int installed = spoil ? (spoil_shared_section(window) ? 1 : 0)
-                          : low_level ? _install_module_vista(window) : _install_module(window);
+    int installed = spoil       ? (spoil_shared_section(window) ? 1 : 0)
+                    : low_level ? _install_module_vista(window)
+                                : _install_module(window);
     append_log_line(log_path, installed == 1 ? "READY" : "INSTALL-FAILED");
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "panel_set.h"
-#include "path_join.h"
-#include "paths.h"
+#include "store/panel_set.h"
+#include "files/path_join.h"
+#include "files/paths.h"
 
 int main(int argc, char** argv)
 {

@@ -54,7 +54,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "chordhook.h"
+#include "chordhook/chordhook.h"
 
 #include <commctrl.h>
 #include <psapi.h>
@@ -93,8 +93,8 @@ static int count_gdi_objects(HANDLE process, DWORD process_id)
     const size_t table_offset = sizeof(void*) == 8 ? 0xF8 : 0x94;
     void* table = nullptr;
     SIZE_T read = 0;
-    if (!ReadProcessMemory(process, reinterpret_cast<char*>(basic.PebBaseAddress) + table_offset, &table,
-                           sizeof table, &read) ||
+    if (!ReadProcessMemory(process, reinterpret_cast<char*>(basic.PebBaseAddress) + table_offset, &table, sizeof table,
+                           &read) ||
         table == nullptr) {
         return -1;
     }
@@ -265,8 +265,9 @@ static int print_tray_tips()
         return 101;
     }
     EnumWindows(find_shell_tooltip, 0);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                                     PROCESS_QUERY_LIMITED_INFORMATION, FALSE, shell_process);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_LIMITED_INFORMATION,
+                    FALSE, shell_process);
     auto* remote = process != nullptr
                        ? static_cast<BYTE*>(VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE))
                        : nullptr;
@@ -293,8 +294,8 @@ static int print_tray_tips()
             DWORD_PTR found = 0;
             if (!WriteProcessMemory(process, remote, tool, tool_size, nullptr) ||
                 !WriteProcessMemory(process, remote + 1024, tip, sizeof tip, nullptr) ||
-                SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(remote),
-                                    SMTO_ABORTIFHUNG, 5000, &found) == 0 ||
+                SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
+                                    5000, &found) == 0 ||
                 found == 0) {
                 break;
             }
@@ -480,8 +481,8 @@ int main(int argc, char** argv)
     if (std::strcmp(argv[1], "resources") == 0) {
         DWORD process_id = 0;
         GetWindowThreadProcessId(window, &process_id);
-        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_DUP_HANDLE, FALSE,
-                                     process_id);
+        HANDLE process =
+            OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_DUP_HANDLE, FALSE, process_id);
         if (process == nullptr) {
             return 102;
         }

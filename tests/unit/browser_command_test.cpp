@@ -1,4 +1,4 @@
-#include "browser_command.h"
+#include "launch/browser_command.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "chord_pass.h"
+#include "chords/chord_pass.h"
 
 namespace {
 

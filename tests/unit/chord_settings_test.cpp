@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "chord_settings.h"
+#include "chords/chord_settings.h"
 #include "data_folder.h"
 
 namespace {

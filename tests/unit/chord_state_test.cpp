@@ -1,4 +1,4 @@
-#include "chord_state.h"
+#include "chordhook/chord_state.h"
 
 #include <gtest/gtest.h>
 

@@ -15,15 +15,15 @@
 #include <string>
 #include <vector>
 
-#include "panel_set.h"
-#include "path_join.h"
-#include "paths.h"
-#include "selection.h"
+#include "store/panel_set.h"
+#include "files/path_join.h"
+#include "files/paths.h"
+#include "store/selection.h"
 
 using Bytes = std::vector<uint8_t>;
 
 class TestDataFolder {
-public:
+  public:
     // The data folder sits inside a root of its own. The program joins names with a
     // backslash, which on Linux is part of a file name: the files then lie beside the data
     // folder, still inside the root, which is removed whole afterwards.
@@ -76,7 +76,7 @@ public:
 
     bool exists(const char* name) const { return std::filesystem::exists(path(name)); }
 
-private:
+  private:
     static unsigned long process_id()
     {
 #if defined(_WIN32)

@@ -1,4 +1,4 @@
-#include "display_class.h"
+#include "state/display_class.h"
 
 #include <gtest/gtest.h>
 

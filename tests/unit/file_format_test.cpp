@@ -5,9 +5,9 @@
 #include <cstring>
 #include <fstream>
 
-#include "connections.h"
+#include "store/connections.h"
 #include "data_folder.h"
-#include "options.h"
+#include "options/options.h"
 
 #ifndef VANTREL_TEST_DATA
 #error "VANTREL_TEST_DATA names the folder of the reference files"

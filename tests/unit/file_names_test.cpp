@@ -1,5 +1,5 @@
 // Names of dropped files and of their numbered copies in the Shortcuts folder.
-#include "file_names.h"
+#include "commands/file_names.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +40,15 @@ TEST(FileNames, OnlyLowerCaseLnkAndUrlEndingsAreMovableShortcuts)
         bool movable;
     };
     const Case cases[] = {
-        {"C:\\x\\Editor.lnk", true}, {"C:\\x\\Site.url", true},    {"a.lnk", true},
-        {".lnk", false},             {"C:\\x\\Editor.LNK", false}, {"C:\\x\\Site.Url", false},
-        {"C:\\x\\a.lnk.txt", false}, {"C:\\x\\alnk", false},       {"", false},
+        {"C:\\x\\Editor.lnk", true},
+        {"C:\\x\\Site.url", true},
+        {"a.lnk", true},
+        {".lnk", false},
+        {"C:\\x\\Editor.LNK", false},
+        {"C:\\x\\Site.Url", false},
+        {"C:\\x\\a.lnk.txt", false},
+        {"C:\\x\\alnk", false},
+        {"", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(is_movable_shortcut(c.path), c.movable) << c.path;

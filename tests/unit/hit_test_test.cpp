@@ -1,4 +1,4 @@
-#include "hit_test.h"
+#include "view/hit_test.h"
 
 #include <gtest/gtest.h>
 
@@ -125,23 +125,6 @@ TEST(HitTest, WheelDirectionFollowsTheSignAndReverseSetting)
     for (int reverse : {2, 5, 255, -1}) {
         EXPECT_EQ(wheel_direction(-120, reverse), Direction::forward) << reverse;
         EXPECT_EQ(wheel_direction(120, reverse), Direction::backward) << reverse;
-    }
-}
-
-TEST(ArrowKeys, MoveTheLightToTheNextPanelThatWayOverTheCentreAndStopAtTheEdge)
-{
-    struct {
-        int from;
-        Arrow arrow;
-        int to;
-    } cases[] = {
-        {0, Arrow::up, 2},    {0, Arrow::down, 7},  {0, Arrow::left, 4},  {0, Arrow::right, 5}, {1, Arrow::right, 2},
-        {2, Arrow::right, 3}, {3, Arrow::right, 3}, {1, Arrow::up, 1},    {2, Arrow::down, 7},  {7, Arrow::up, 2},
-        {4, Arrow::right, 5}, {5, Arrow::left, 4},  {4, Arrow::up, 1},    {6, Arrow::left, 6},  {8, Arrow::down, 8},
-        {5, Arrow::down, 8},  {9, Arrow::up, 2},    {-1, Arrow::left, 4},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(panel_after_arrow(c.from, c.arrow), c.to) << c.from << " " << static_cast<int>(c.arrow);
     }
 }
 

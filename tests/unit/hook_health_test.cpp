@@ -1,4 +1,4 @@
-#include "hook_health.h"
+#include "chords/hook_health.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,12 @@ TEST(HookHealth, AnIdleUserCostsNoTimerAndADroppedHookWaitsForTheButtonsToBeUp)
         {"dropped", HookVerdict::dropped, true, true, false, {HookStep::reinstall, HOOK_BUSY_CHECK_MS}},
         {"dropped during a gesture", HookVerdict::dropped, true, true, true, {HookStep::check_again, HOOK_RETRY_MS}},
         {"gesture over, idle since", HookVerdict::quiet, true, true, false, {HookStep::reinstall, HOOK_BUSY_CHECK_MS}},
-        {"a launch holds it removed", HookVerdict::dropped, true, false, false, {HookStep::check_again, HOOK_IDLE_CHECK_MS}},
+        {"a launch holds it removed",
+         HookVerdict::dropped,
+         true,
+         false,
+         false,
+         {HookStep::check_again, HOOK_IDLE_CHECK_MS}},
         {"a launch holds it removed, idle", HookVerdict::quiet, true, false, false, {HookStep::wait_for_input, 0}},
     };
     for (const Case& c : cases) {
@@ -56,3 +61,17 @@ TEST(HookHealth, AnIdleUserCostsNoTimerAndADroppedHookWaitsForTheButtonsToBeUp)
 }
 
 } // namespace
+
+TEST(HookHealth, OnlyNtSixAndLaterGetTheLowLevelHook)
+{
+    EXPECT_TRUE(is_vista_version(1, PLATFORM_WIN32_NT, 6));
+    EXPECT_TRUE(is_vista_version(1, PLATFORM_WIN32_NT, 10));
+    EXPECT_FALSE(is_vista_version(1, PLATFORM_WIN32_NT, 5));
+    EXPECT_FALSE(is_vista_version(1, PLATFORM_WIN32_NT, 4));
+    // Windows 9x/Me (platform 1) and Win32s (platform 0), whatever the major version.
+    EXPECT_FALSE(is_vista_version(1, 1, 6));
+    EXPECT_FALSE(is_vista_version(1, 0, 6));
+    EXPECT_FALSE(is_vista_version(1, 3, 10));
+    // A failed query counts as an earlier version.
+    EXPECT_FALSE(is_vista_version(0, PLATFORM_WIN32_NT, 6));
+}

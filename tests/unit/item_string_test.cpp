@@ -1,4 +1,4 @@
-#include "item_string.h"
+#include "store/item_string.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "launch_chain.h"
+#include "launch/launch_chain.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <map>
 #include <string>
 
-#include "connections.h"
-#include "panel_set.h"
-#include "selection.h"
+#include "store/connections.h"
+#include "store/panel_set.h"
+#include "store/selection.h"
 
 namespace {
 

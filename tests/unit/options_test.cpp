@@ -7,8 +7,8 @@
 #include <string>
 
 #include "data_folder.h"
-#include "options.h"
-#include "sound.h"
+#include "options/options.h"
+#include "options/sound.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "connections.h"
+#include "store/connections.h"
 #include "data_folder.h"
-#include "panel_set.h"
-#include "selection.h"
+#include "store/panel_set.h"
+#include "store/selection.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
-#include "path_join.h"
+#include "files/path_join.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 TEST(PathJoin, JoinsWithOneBackslashAndNothingElse)
@@ -50,4 +51,17 @@ TEST(SameFileName, ComparesTheLastPartWithoutRegardToCase)
     for (const Case& c : cases) {
         EXPECT_EQ(same_file_name(c.a, c.b), c.same) << c.a << " | " << c.b;
     }
+}
+
+TEST(PathJoin, CopyIsBoundedAndZeroFilled)
+{
+    char out[8];
+    std::memset(out, 'x', sizeof out);
+    copy_text(out, sizeof out, "abc");
+    EXPECT_STREQ(out, "abc");
+    for (size_t i = 3; i < sizeof out; ++i) {
+        EXPECT_EQ(out[i], '\0') << i;
+    }
+    copy_text(out, sizeof out, "0123456789");
+    EXPECT_STREQ(out, "0123456");
 }

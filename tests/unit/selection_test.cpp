@@ -1,8 +1,8 @@
-#include "selection.h"
+#include "store/selection.h"
 
 #include <gtest/gtest.h>
 
-#include "panel_set.h"
+#include "store/panel_set.h"
 
 namespace {
 

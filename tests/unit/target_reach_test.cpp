@@ -1,4 +1,4 @@
-#include "target_reach.h"
+#include "view/target_reach.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Text Clipboard files: names from the time, and the edit box's text from a file's bytes.
-#include "text_codec.h"
+#include "commands/text_codec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Which files a Text Clipboard item may have written or deleted: only plain files directly
 // inside the user's Text folder.
-#include "text_file_place.h"
+#include "commands/text_file_place.h"
 
 #include <gtest/gtest.h>
 
@@ -75,12 +75,12 @@ TEST(TextFilePlace, DeviceNamesWithOrWithoutExtensionAndOnlyThose)
         bool device;
     };
     const Case cases[] = {
-        {"CON", true},       {"con", true},        {"PRN", true},      {"AUX", true},      {"NUL", true},
-        {"NUL.txt", true},   {"nul.tar.gz", true}, {"NUL  .txt", true}, {"COM1", true},    {"COM9.txt", true},
-        {"LPT1", true},      {"lpt9", true},       {"COM0", true},      {"CONIN$", true},  {"CONOUT$.txt", true},
-        {"COM\xB9", true},   {"LPT\xB2.txt", true}, {"CLOCK$", true},
-        {"CONSOLE.txt", false}, {"COM10", false},  {"LPT", false},      {"NULL", false},   {"xNUL", false},
-        {"COMA", false},     {"", false},          {"notes.txt", false}, {".nul", false},
+        {"CON", true},        {"con", true},         {"PRN", true},       {"AUX", true},          {"NUL", true},
+        {"NUL.txt", true},    {"nul.tar.gz", true},  {"NUL  .txt", true}, {"COM1", true},         {"COM9.txt", true},
+        {"LPT1", true},       {"lpt9", true},        {"COM0", true},      {"CONIN$", true},       {"CONOUT$.txt", true},
+        {"COM\xB9", true},    {"LPT\xB2.txt", true}, {"CLOCK$", true},    {"CONSOLE.txt", false}, {"COM10", false},
+        {"LPT", false},       {"NULL", false},       {"xNUL", false},     {"COMA", false},        {"", false},
+        {"notes.txt", false}, {".nul", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(is_device_name(c.name), c.device) << c.name;

@@ -1,8 +1,8 @@
-#include "theme_names.h"
+#include "options/theme_names.h"
 
 #include <gtest/gtest.h>
 
-#include "options.h"
+#include "options/options.h"
 
 TEST(ThemeNames, ListOrderAndValuesMapBothWays)
 {

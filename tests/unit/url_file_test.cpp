@@ -1,5 +1,5 @@
 // Internet shortcut files written to disk and read back for their address.
-#include "url_file.h"
+#include "launch/url_file.h"
 
 #include <gtest/gtest.h>
 

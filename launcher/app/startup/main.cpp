@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "startup.h"
+#include "app/startup/startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int)
 {

@@ -1,13 +1,13 @@
-#include "relogin.h"
+#include "app/startup/relogin.h"
 
-#include "chord_hook.h"
-#include "launcher_window.h"
-#include "panel_set.h"
-#include "resource.h"
-#include "session_end.h"
-#include "startup.h"
-#include "web_pages.h"
+#include "chords/chord_hook.h"
+#include "state/window_state.h"
+#include "store/panel_set.h"
+#include "resources/resource.h"
+#include "app/startup/relogin_rules.h"
+#include "app/tray/web_pages.h"
 
+int reboot_requested;
 ExitWindowsCall exit_windows = ExitWindowsEx;
 
 namespace {

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+// 1 when the program was started with "/reboot" (by the installer): the relogin offer is
+// made at the end of start-up.
+extern int reboot_requested;
+
 // The call that ends the session; tests put something harmless here.
 using ExitWindowsCall = BOOL(WINAPI*)(UINT flags, DWORD reason);
 extern ExitWindowsCall exit_windows;

@@ -1,10 +1,10 @@
-#include "single_instance.h"
+#include "app/startup/single_instance.h"
 
 #include <cstring>
 
-#include "launcher_window.h"
-#include "path_join.h"
-#include "process_image.h"
+#include "files/path_join.h"
+#include "files/process_image.h"
+#include "window/show_hide.h"
 
 namespace {
 

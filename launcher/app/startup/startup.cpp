@@ -1,10 +1,10 @@
-#include "startup.h"
+#include "app/startup/startup.h"
 
-#include "command_line.h"
-#include "launcher_window.h"
-#include "single_instance.h"
-
-int reboot_requested;
+#include "app/startup/relogin.h"
+#include "app/startup/relogin_rules.h"
+#include "app/launcher_window.h"
+#include "app/startup/single_instance.h"
+#include "state/window_state.h"
 
 // Two starts at the same moment could both find no window yet; the search and the window's
 // creation are one step for every start of this session, so the later one finds the earlier.

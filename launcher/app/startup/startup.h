@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-extern int reboot_requested;
-
 // How long a start waits for another start that is creating its window.
 constexpr DWORD STARTUP_GUARD_TIMEOUT_MS = 10000;
 

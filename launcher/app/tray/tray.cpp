@@ -1,4 +1,4 @@
-#include "tray.h"
+#include "app/tray/tray.h"
 
 #include <shellapi.h>
 
@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "main_window.h"
-#include "path_join.h"
-#include "popup_menu.h"
-#include "resource.h"
-#include "text_buffer.h"
-#include "web_pages.h"
+#include "state/window_state.h"
+#include "files/path_join.h"
+#include "testing.h"
+#include "window/popup_menu.h"
+#include "resources/resource.h"
+#include "app/tray/web_pages.h"
 
 // The shell version 5 layout with the 128-character tip: 488 bytes in the 32-bit build.
 constexpr DWORD TRAY_RECORD_SIZE = NOTIFYICONDATAA_V2_SIZE;
@@ -146,8 +146,8 @@ void notify_save_failure(const char* path)
         std::snprintf(reason, sizeof reason, "error %lu", error);
     }
     // The system's messages end in a line break.
-    for (size_t length = std::strlen(reason); length > 0 && (reason[length - 1] == '\r' || reason[length - 1] == '\n' ||
-                                                             reason[length - 1] == ' ');
+    for (size_t length = std::strlen(reason);
+         length > 0 && (reason[length - 1] == '\r' || reason[length - 1] == '\n' || reason[length - 1] == ' ');
          --length) {
         reason[length - 1] = '\0';
     }

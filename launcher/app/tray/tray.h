@@ -30,10 +30,6 @@ void notify_save_failure(const char* path);
 // Launcher.opt, "your chord and key settings" for Vantrel.ini, else "your panels".
 const char* saved_data_subject(const char* path);
 
-// The balloons shown so far and the text of the last one.
-int save_notices_shown();
-const char* last_save_notice();
-
 // The tray menu's two web pages.
 void open_manual();
 void open_maker_site();

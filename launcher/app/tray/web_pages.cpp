@@ -1,4 +1,4 @@
-#include "web_pages.h"
+#include "app/tray/web_pages.h"
 
 #include <windows.h>
 

@@ -1,0 +1,64 @@
+// Whether a chord goes to the launcher or stays with the program it was made over: decided
+// once, at the chord's completing press, from the paused switch, the program in front being
+// full screen, and the program under the pointer being on the excluded list.
+#pragma once
+
+#include <cstdint>
+
+#include "chords/chord_settings.h"
+#include "state/display_class.h"
+
+// SHQueryUserNotificationState's answers.
+enum NotificationState : int32_t {
+    NOTIFICATION_NOT_PRESENT = 1,
+    NOTIFICATION_BUSY = 2,
+    NOTIFICATION_D3D_FULL_SCREEN = 3,
+    NOTIFICATION_PRESENTATION_MODE = 4,
+    NOTIFICATION_ACCEPTS = 5,
+    NOTIFICATION_QUIET_TIME = 6,
+    NOTIFICATION_APP = 7,
+};
+
+// What the system says of the foreground window.
+struct Foreground {
+    int32_t notification_state;  // 0 when the system could not say
+    int32_t has_window;          // there is a foreground window
+    int32_t shell_window;        // it is the desktop or the taskbar
+    Area window;                 // its rectangle
+    Area monitor;                // the whole of its monitor
+    int32_t maximised_captioned; // a maximised window with a caption: an ordinary window
+};
+
+// A program is full screen when the system says so (busy, a Direct3D full-screen program, a
+// presentation), or when the foreground window, other than the desktop or the taskbar,
+// covers its whole monitor. A maximised window with a caption is an ordinary window even
+// where its borders reach past a monitor without a taskbar.
+bool full_screen_in_front(const Foreground& foreground);
+
+// The program file names of recently pointed-at top-level windows, so that a chord over a
+// window seen before costs no lookup of its process. A window handle can be used again by a
+// new window of another process: the process id is part of the key.
+constexpr uint32_t PROGRAM_NAME_CACHE_SIZE = 8;
+
+struct ProgramNameCache {
+    struct Entry {
+        uintptr_t window;
+        uint32_t process_id;
+        char name[PROGRAM_NAME_SIZE];
+    } entries[PROGRAM_NAME_CACHE_SIZE];
+    uint32_t next; // the entry the next new window replaces
+};
+
+// The cached name for the window and process, or nullptr.
+const char* cached_program_name(const ProgramNameCache& cache, uintptr_t window, uint32_t process_id);
+// Keeps a name (its file name part), replacing the oldest entry; returns the kept copy.
+const char* remember_program_name(ProgramNameCache& cache, uintptr_t window, uint32_t process_id, const char* path);
+
+// The launcher's answer when the hook asks at a chord's completing press: 1 when the chord
+// stays with the program under the pointer. Asks the system only for what the settings need:
+// nothing while paused, the foreground only with the full-screen switch on, the program
+// under the pointer only when programs are listed.
+int chord_kept_by_program(int x, int y);
+
+// The program file name of the window's process, through the cache (tests and benchmark).
+const char* program_name_of_window(uintptr_t window);

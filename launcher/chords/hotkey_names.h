@@ -1,0 +1,22 @@
+// The hotkey and its names, as Vantrel.ini and the dialog write it: modifiers and a key
+// joined by "+" ("Ctrl+Alt+Space").
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// RegisterHotKey's modifier bits.
+constexpr uint32_t HOTKEY_ALT = 0x1;
+constexpr uint32_t HOTKEY_CONTROL = 0x2;
+constexpr uint32_t HOTKEY_SHIFT = 0x4;
+constexpr uint32_t HOTKEY_WIN = 0x8;
+
+struct Hotkey {
+    uint32_t modifiers; // HOTKEY_* bits
+    uint32_t key;       // virtual key; 0: no hotkey
+};
+
+// The hotkey as the file and the dialog write it ("Ctrl+Alt+Space"; "" for none), and back.
+// Parsing returns 0 and leaves no hotkey for a text it does not understand.
+void format_hotkey(Hotkey hotkey, char* text, size_t size);
+int parse_hotkey(const char* text, Hotkey& hotkey);
