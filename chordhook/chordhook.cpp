@@ -53,6 +53,8 @@ static SharedHookData& active_state()
 
 extern "C" int __cdecl _install_module(HWND target)
 {
+    // A new hook starts with no press seen: a press whose release an old one missed is gone.
+    flags = ChordFlags{0, 0};
     shared.target_window = target;
     shared.hook_handle = SetWindowsHookExA(WH_MOUSE, _proc_module, module_instance, 0);
     return shared.hook_handle != nullptr ? 1 : 0;
@@ -61,6 +63,7 @@ extern "C" int __cdecl _install_module(HWND target)
 extern "C" int __cdecl _install_module_vista(HWND target)
 {
     low_level_in_use = true;
+    flags = ChordFlags{0, 0};
     low_level.target_window = target;
     low_level.hook_handle = SetWindowsHookExA(WH_MOUSE_LL, _proc_module, module_instance, 0);
     return low_level.hook_handle != nullptr ? 1 : 0;

@@ -18,9 +18,18 @@ Footprint: the launcher's working set, private memory, kernel handles, GDI objec
 windows after start-up and after 1000 activations and hides. Idle: the hidden launcher's
 CPU time and thread wake-ups over a minute. Healing: the hook removed behind the
 launcher's back, then a chord every half second until one brings the window up again.
+Pointer: how long injected mouse moves take to reach a probe's low-level hook that stands
+behind the launcher's (installed before it): with no launcher, with the launcher idle and
+while it launches panels; with eight panels on a share that never answers, while the
+launcher redraws them, beside the probe alone on that desktop. Hung: with those eight
+panels, chord to window shown beside the plain activation above, and the launcher's threads
+at start-up and after 30 activations with wheel notches.
+
+Every figure is printed as soon as it is measured; a part that cannot run on this machine
+is skipped with a line that says why.
 
 Usage: scripts/benchmark.py [--build build/mingw-x64] [--activations 25] [--launches 25]
-                            [--idle-seconds 60] [--only launch,idle,heal,...]
+                            [--idle-seconds 60] [--only launch,idle,heal,pointer,hung,...]
 """
 import argparse
 import os
@@ -28,6 +37,7 @@ import statistics
 import subprocess
 import sys
 import time
+import traceback
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
@@ -190,13 +200,201 @@ def resources(desktop):
     return dict((key, int(value)) for key, value in (line.split() for line in out.splitlines() if line.strip()))
 
 
+def say(line):
+    print(line, flush=True)
+
+
+def summary(times):
+    return "median %.1f ms (min %.1f, max %.1f, n %d)" % (statistics.median(times), min(times), max(times),
+                                                        len(times))
+
+
+class LatencyProbe:
+    """The pointer latency probe: its low-level hook stands behind every hook installed after
+    it, and it times its own injected moves until they reach that hook."""
+
+    def __init__(self, desktop):
+        self.process = subprocess.Popen([desktop.loader, os.path.join(desktop.install_folder, "pointer_latency.exe")],
+                                        env=desktop.env, cwd=desktop.install_folder, stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        ready = self.process.stdout.readline().strip()
+        if ready != "ready":
+            raise RuntimeError("the latency probe did not start: %r" % ready)
+
+    def measure(self, name, count):
+        """Prints the probe's line; returns the worst latency in microseconds."""
+        self.process.stdin.write("measure %s %d\n" % (name, count))
+        self.process.stdin.flush()
+        line = self.process.stdout.readline().strip()
+        say(line)
+        fields = line.split()
+        return float(fields[fields.index("max_us") + 1])
+
+    def close(self):
+        try:
+            self.process.stdin.write("quit\n")
+            self.process.stdin.flush()
+            self.process.wait(timeout=10)
+        except (OSError, subprocess.TimeoutExpired):
+            self.process.kill()
+
+
+def part(name, only, function, *args):
+    """Runs one part of the benchmark; one that cannot run here is skipped with its reason."""
+    if name not in only:
+        return None
+    try:
+        return function(*args)
+    except Exception as error:  # a part that cannot run must not cost the figures of the rest
+        say("skipped %s: %s" % (name, error))
+        traceback.print_exc(limit=2, file=sys.stdout)
+        return None
+
+
+def measure_activation(desktop, watch, count):
+    times = time_activations(desktop, watch, "Vantrel - Brasmoor", count, (400, 300))
+    say("activation, launcher: " + summary(times))
+    return times
+
+
+def measure_launches(desktop, count, baseline_probe, hiding_probe):
+    from desktop import wait_until
+    desktop.start_program("launch_baseline.exe", baseline_probe)
+    desktop.start_program("launch_baseline.exe", "/hide", hiding_probe)
+    wait_until(lambda: desktop.windows_named("Launch Baseline", only_visible=True), 30)
+    wait_until(lambda: desktop.windows_named("Launch Baseline Hiding", only_visible=True), 30)
+    launch, baseline, hiding, lost = time_launches(desktop, count, desktop.drive_c("C:\\Tools\\tool.log"),
+                                                   desktop.drive_c("C:\\Base\\tool.log"),
+                                                   desktop.drive_c("C:\\Hide\\tool.log"))
+    say("launch, launcher: " + summary(launch))
+    say("launch, baseline: " + summary(baseline))
+    say("launch ratio (launcher / baseline medians): %.2f" % (statistics.median(launch) / statistics.median(baseline)))
+    say("launch, baseline that also hides its window: " + summary(hiding))
+    say("launch ratio (launcher / hiding baseline medians): %.2f" %
+        (statistics.median(launch) / statistics.median(hiding)))
+    say("launch, releases that reached no window (not timed): %d" % lost)
+    return launch
+
+
+def measure_footprint(desktop, pid, activations, launches):
+    before = resources(desktop)
+    before.update(memory_breakdown(pid))
+    desktop.run_program("session_tool.exe", "cycles", "1000", timeout=600)
+    after = resources(desktop)
+    after.update(memory_breakdown(pid))
+    # Wine reports no private bytes, handle or GUI object counts for another process; the
+    # session tool counts kernel handles, GDI table entries and windows from outside, and
+    # Linux gives the private memory.
+    for key in ("working_set", "private_bytes", "linux_rss", "linux_anonymous", "linux_private", "handles",
+                "kernel_handles", "gdi", "gdi_table", "user", "windows"):
+        say("footprint %s: after start-up, %d activations and %d launches %d, after 1000 more activations "
+            "and hides %d" % (key, activations, launches, before[key], after[key]))
+
+
+def measure_idle(pid, seconds, title):
+    time.sleep(5)
+    cpu_start, threads_start = cpu_and_wakeups(pid)
+    time.sleep(seconds)
+    cpu_end, threads_end = cpu_and_wakeups(pid)
+    report_idle(title, seconds, cpu_end - cpu_start, threads_start, threads_end)
+
+
+def measure_healing(desktop):
+    heal = [time_healing(desktop) for _ in range(3)]
+    say("hook removed behind the launcher's back, back after: %s s (chords every 0.5 s)" %
+        ", ".join("%.1f" % h for h in heal))
+
+
+def measure_hook_cost(desktop):
+    for bench_args in ((), ("50000", "0"), ("50000", "20")):
+        out = desktop.run_program("hook_cost_bench.exe", *bench_args, timeout=300).stdout.decode().replace("\r", "")
+        for line in out.splitlines():
+            if line.startswith("hook_cost"):
+                say(line)
+
+
+def measure_pointer_under_load(desktop, probe, moves):
+    """The launcher idle, then launching panel 1 again and again."""
+    worst = {"idle": probe.measure("launcher-idle", moves)}
+    launches = subprocess.Popen([desktop.loader, os.path.join(desktop.install_folder, "session_tool.exe"), "launches",
+                                 "30"], env=desktop.env, cwd=desktop.install_folder, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+    time.sleep(0.5)
+    worst["launch"] = probe.measure("launcher-launching", moves)
+    launches.wait(timeout=120)
+    return worst
+
+
+def hung_share_desktop(args, only, plain_activation, watch_class):
+    """Eight panels on a share whose server never answers (a FUSE file system that holds
+    every look at it), mapped as \\\\slowserver\\share."""
+    import records
+    from desktop import WineDesktop, thread_switches, wait_until
+    from test_reach import hanging_mount
+    desktop = WineDesktop().start()
+    device = None
+    share = os.path.join(desktop.root, "share")
+    try:
+        os.makedirs(share)
+        device = hanging_mount(share)
+        if device is None:
+            raise RuntimeError("mounting a file system is not allowed here")
+        server = os.path.join(desktop.prefix, "dosdevices", "unc", "slowserver")
+        os.makedirs(server)
+        os.symlink(share, os.path.join(server, "share"))
+        items = ["\\\\slowserver\\share\\File%d.txt" % n for n in range(1, 9)]
+        desktop.seed_data({"Launcher.lst": records.panel_set(items),
+                           "Launcher.opt": records.options(remember_location=1, window_x=400, window_y=300)})
+        watch = watch_class(desktop.display)
+        probe = None
+        if "pointer" in only:
+            probe = LatencyProbe(desktop)
+            baseline = probe.measure("hung-desktop-no-launcher", args.moves)
+        desktop.start_program("Vantrel.exe")
+        if not desktop.wait_for_startup_end():
+            raise RuntimeError("start-up did not end")
+        pid = desktop.linux_process()
+        at_start = len(thread_switches(pid))
+        say("hung share: threads at start-up %d" % at_start)
+        hung = time_activations(desktop, watch, "Vantrel - Brasmoor", args.activations, (400, 300))
+        say("activation with eight panels on a silent share: " + summary(hung))
+        if plain_activation:
+            say("activation ratio (eight silent panels / plain activation medians): %.2f" %
+                (statistics.median(hung) / statistics.median(plain_activation)))
+        started = time.monotonic()
+        for cycle in range(30):
+            desktop.chord(150 + (cycle % 10) * 7, 150)
+            wait_until(desktop.is_visible, 5)
+            desktop.xdotool("click", 5)
+            desktop.key("alt+F4")
+            wait_until(lambda: not desktop.is_visible(), 5)
+        say("hung share: threads after 30 activations with wheel notches in %.0f s: %d (at start-up %d)" %
+            (time.monotonic() - started, len(thread_switches(pid)), at_start))
+        if probe is not None:
+            cycles = subprocess.Popen([desktop.loader, os.path.join(desktop.install_folder, "session_tool.exe"),
+                                       "cycles", "400"], env=desktop.env, cwd=desktop.install_folder,
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+            time.sleep(0.5)
+            redrawing = probe.measure("hung-desktop-launcher-redrawing", args.moves)
+            cycles.wait(timeout=300)
+            say("pointer latency while redrawing eight silent panels: worst %.0f us, %.0f us above the worst "
+                "without the launcher" % (redrawing, redrawing - baseline))
+            probe.close()
+    finally:
+        if device is not None:
+            os.close(device)
+        subprocess.run(["umount", "-l", share], stderr=subprocess.DEVNULL)
+        desktop.stop()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mingw-x64"))
     parser.add_argument("--activations", type=int, default=25)
     parser.add_argument("--launches", type=int, default=25)
     parser.add_argument("--idle-seconds", type=int, default=60)
-    parts = ["activation", "launch", "footprint", "idle", "heal", "hook", "redraw", "idle-xp"]
+    parser.add_argument("--moves", type=int, default=1500, help="injected moves per pointer latency measure")
+    parts = ["pointer", "activation", "launch", "footprint", "idle", "heal", "hook", "redraw", "hung", "idle-xp"]
     parser.add_argument("--only", default=",".join(parts), help="a comma-separated choice of " + ", ".join(parts))
     args = parser.parse_args()
     only = set(args.only.split(","))
@@ -205,120 +403,81 @@ def main():
     from desktop import WineDesktop, wait_until
     from xwatch import XWatch
 
+    launcher = []
     desktop = WineDesktop().start()
     try:
         items = desktop.make_folders(["Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel"])
-        probe = desktop.install_probe("Tools", "tool.exe")
+        probe_program = desktop.install_probe("Tools", "tool.exe")
         baseline_probe = desktop.install_probe("Base", "tool.exe")
         hiding_probe = desktop.install_probe("Hide", "tool.exe")
-        items[0] = probe
+        items[0] = probe_program
         desktop.seed_data({"Launcher.lst": records.panel_set(items),
                            "Launcher.opt": records.options(remember_location=1, window_x=400, window_y=300)})
         watch = XWatch(desktop.display)
+        # The latency probe's hook goes in first, so that the launcher's stands in front of it.
+        latency_probe = part("pointer", only, LatencyProbe, desktop)
+        no_launcher = part("pointer", only, lambda: latency_probe.measure("no-launcher", args.moves)) \
+            if latency_probe else None
         launcher_process = desktop.start_program("Vantrel.exe")
         wait_until(desktop.is_visible, 30)
         wait_until(lambda: not desktop.is_visible(), 15)
-        launcher = baseline = launch = launch_baseline = heal = []
-        before = after = {}
-        hook_cost = redraw = ""
-        if "activation" in only:
-            launcher = time_activations(desktop, watch, "Vantrel - Brasmoor", args.activations, (400, 300))
-        if "launch" in only:
-            desktop.start_program("launch_baseline.exe", baseline_probe)
-            desktop.start_program("launch_baseline.exe", "/hide", hiding_probe)
-            wait_until(lambda: desktop.windows_named("Launch Baseline", only_visible=True), 30)
-            wait_until(lambda: desktop.windows_named("Launch Baseline Hiding", only_visible=True), 30)
-            launch, launch_baseline, launch_hiding, lost_releases = time_launches(
-                desktop, args.launches, desktop.drive_c("C:\\Tools\\tool.log"), desktop.drive_c("C:\\Base\\tool.log"),
-                desktop.drive_c("C:\\Hide\\tool.log"))
-
+        if latency_probe:
+            worst = part("pointer", only, measure_pointer_under_load, desktop, latency_probe, args.moves)
+            latency_probe.close()
+            if worst and no_launcher is not None:
+                for load, value in worst.items():
+                    say("pointer latency, launcher %s: worst %.0f us, %.0f us above the worst without the launcher"
+                        % (load, value, value - no_launcher))
+        launcher = part("activation", only, measure_activation, desktop, watch, args.activations) or []
+        launch = part("launch", only, measure_launches, desktop, args.launches, baseline_probe, hiding_probe) or []
         pid = desktop.linux_process()
-        if "footprint" in only:
-            before = resources(desktop)
-            before.update(memory_breakdown(pid))
-            desktop.run_program("session_tool.exe", "cycles", "1000", timeout=600)
-            after = resources(desktop)
-            after.update(memory_breakdown(pid))
-        if "idle" in only:
-            time.sleep(5)
-            cpu_start, threads_start = cpu_and_wakeups(pid)
-            time.sleep(args.idle_seconds)
-            cpu_end, threads_end = cpu_and_wakeups(pid)
-        if "heal" in only:
-            heal = [time_healing(desktop) for _ in range(3)]
-        if "hook" in only:
-            for bench_args in ((), ("50000", "0"), ("50000", "20")):
-                hook_cost += desktop.run_program("hook_cost_bench.exe", *bench_args,
-                                                 timeout=300).stdout.decode().replace("\r", "")
+        part("footprint", only, measure_footprint, desktop, pid, len(launcher) + 3, len(launch) + 2)
+        part("idle", only, measure_idle, pid, args.idle_seconds, "idle over %d s" % args.idle_seconds)
+        part("heal", only, measure_healing, desktop)
+        part("hook", only, measure_hook_cost, desktop)
         # One hook per desktop: the launcher goes before the baseline takes the hook.
         launcher_process.kill()
         launcher_process.wait()
         wait_until(lambda: not desktop.windows_named(), 10)
 
-        if "activation" in only:
+        def activation_baseline():
             desktop.start_program("activation_baseline.exe")
             wait_until(lambda: desktop.windows_named("Activation Baseline"), 30)
             baseline = time_activations(desktop, watch, "Activation Baseline", args.activations, (400, 300))
+            say("activation, baseline: " + summary(baseline))
+            if launcher:
+                say("activation ratio (launcher / baseline medians): %.2f" %
+                    (statistics.median(launcher) / statistics.median(baseline)))
+        part("activation", only, activation_baseline)
 
-        if "redraw" in only:
-            redraw = desktop.run_program("redraw_bench.exe", "50", timeout=120).stdout.decode().replace("\r", "")
+        def redraw():
+            out = desktop.run_program("redraw_bench.exe", "50", timeout=120).stdout.decode().replace("\r", "")
+            for line in out.splitlines():
+                if line.startswith("redraw_"):
+                    say(line)
+        part("redraw", only, redraw)
     finally:
         desktop.stop()
 
+    part("hung", only, hung_share_desktop, args, only, launcher, XWatch)
+
     # The same idle measure where Windows reports NT 5.1: the in-process hook needs no
     # hook check, so what remains is the program's own idle work.
-    if "idle-xp" in only:
+    def idle_xp():
         desktop = WineDesktop(version="winxp").start()
         try:
             desktop.start_program("Vantrel.exe")
-            desktop.wait_for_startup_end()
+            if not desktop.wait_for_startup_end():
+                raise RuntimeError("Vantrel did not start where Windows reports NT 5.1")
             time.sleep(2)
-            pid = desktop.linux_process()
-            cpu_xp_start, threads_xp_start = cpu_and_wakeups(pid)
-            time.sleep(args.idle_seconds)
-            cpu_xp_end, threads_xp_end = cpu_and_wakeups(pid)
+            measure_idle(desktop.linux_process(), args.idle_seconds,
+                         "idle over %d s without the hook check (in-process hook)" % args.idle_seconds)
         finally:
             desktop.stop()
+    part("idle-xp", only, idle_xp)
 
-    def summary(times):
-        return "median %.1f ms (min %.1f, max %.1f, n %d)" % (statistics.median(times), min(times), max(times),
-                                                            len(times))
-    if launcher and baseline:
-        print("activation, launcher: " + summary(launcher))
-        print("activation, baseline: " + summary(baseline))
-        print("activation ratio (launcher / baseline medians): %.2f" %
-              (statistics.median(launcher) / statistics.median(baseline)))
-    if launch:
-        print("launch, launcher: " + summary(launch))
-        print("launch, baseline: " + summary(launch_baseline))
-        print("launch ratio (launcher / baseline medians): %.2f" %
-              (statistics.median(launch) / statistics.median(launch_baseline)))
-        print("launch, baseline that also hides its window: " + summary(launch_hiding))
-        print("launch ratio (launcher / hiding baseline medians): %.2f" %
-              (statistics.median(launch) / statistics.median(launch_hiding)))
-        print("launch, releases that reached no window (not timed): %d" % lost_releases)
-    for line in redraw.splitlines() + hook_cost.splitlines():
-        if line.startswith(("redraw_", "hook_cost")):
-            print(line)
-    # Wine reports no private bytes, handle or GUI object counts for another process; the
-    # session tool counts kernel handles, GDI table entries and windows from outside, and
-    # Linux gives the private memory.
-    if before:
-        for key in ("working_set", "private_bytes", "linux_rss", "linux_anonymous", "linux_private", "handles",
-                    "kernel_handles", "gdi", "gdi_table", "user", "windows"):
-            print("footprint %s: after start-up, %d activations and %d launches %d, after 1000 more activations "
-                  "and hides %d" % (key, len(launcher) + 3, len(launch) + 2, before[key], after[key]))
-    if "idle" in only:
-        report_idle("idle over %d s" % args.idle_seconds, args.idle_seconds, cpu_end - cpu_start, threads_start,
-                    threads_end)
-    if "idle-xp" in only:
-        report_idle("idle over %d s without the hook check (in-process hook)" % args.idle_seconds,
-                    args.idle_seconds, cpu_xp_end - cpu_xp_start, threads_xp_start, threads_xp_end)
-    if heal:
-        print("hook removed behind the launcher's back, back after: %s s (chords every 0.5 s)" %
-              ", ".join("%.1f" % h for h in heal))
     for name in ("Vantrel.exe", "chordhook.dll"):
-        print("size %s: %d bytes" % (name, os.path.getsize(os.path.join(args.build, "bin", name))))
+        say("size %s: %d bytes" % (name, os.path.getsize(os.path.join(args.build, "bin", name))))
 
 
 if __name__ == "__main__":

@@ -8,7 +8,6 @@
 #include "app/window_commands.h"
 #include "chordhook/chordhook.h"
 #include "chords/chord_hook.h"
-#include "chords/chord_pass.h"
 #include "chords/chord_settings.h"
 #include "chords/hotkey.h"
 #include "commands/drop.h"
@@ -192,7 +191,7 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
         on_chord_activate();
         return set_result(window, 1);
     case WM_CHORD_QUESTION:
-        return set_result(window, chord_kept_by_program(x, y));
+        return set_result(window, answer_in_process_question(x, y));
     case WM_TIMER:
         on_timer(window, wparam);
         return FALSE;
@@ -260,7 +259,11 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
             activate_launcher_window();
         }
         return set_result(window, on_tray_notify(window, wparam, lparam));
+    case WM_REACH_ANSWER:
+        on_reach_answer(lparam);
+        return TRUE;
     case WM_CHORD_SETTINGS_CHANGED:
+        publish_chord_settings();
         show_pause_in_tray(window, chord_settings.paused == 1);
         return TRUE;
     case WM_DESTROY:

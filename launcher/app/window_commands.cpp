@@ -18,7 +18,7 @@ void shutdown_launcher()
 {
     release_view_icons();
     remove_tray_icon(main_window);
-    remove_chord_hook();
+    end_chord_hook();
     OleUninitialize();
     PostQuitMessage(0);
 }

@@ -2,8 +2,13 @@
 
 #include <wtsapi32.h>
 
+#include <initializer_list>
+
 #include "chordhook/chordhook.h"
+#include "chords/chord_pass.h"
+#include "chords/chord_settings.h"
 #include "chords/hook_health.h"
+#include "chords/hook_thread.h"
 #include "state/window_state.h"
 #include "testing.h"
 
@@ -41,30 +46,72 @@ unsigned chord_hook_installs()
     return hook_installs;
 }
 
-int install_chord_hook()
+// The pointer's place and the buttons down: what mouse input changes and keys do not.
+static MouseSample mouse_now()
+{
+    POINT point = {};
+    GetCursorPos(&point);
+    uint32_t buttons = 0;
+    int index = 0;
+    for (int key : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2}) {
+        if ((GetAsyncKeyState(key) & 0x8000) != 0) {
+            buttons |= 1u << index;
+        }
+        ++index;
+    }
+    return MouseSample{point.x, point.y, buttons};
+}
+
+int install_chord_hook(bool wait)
 {
     if (hook_installed) {
         return 1;
     }
-    int result = is_vista_or_later() ? _install_module_vista(main_window) : _install_module(main_window);
-    // Full-screen and listed programs, and a pause, keep their chords: asked at each chord.
-    _ask_module(WM_CHORD_QUESTION);
+    // The low-level hook runs on a thread of its own; the in-process hook of old Windows runs
+    // in the programs under the pointer and asks the launcher window itself.
+    int result = 0;
+    if (is_vista_or_later()) {
+        start_hook_thread();
+        publish_chord_settings();
+        result = install_hook_on_thread(main_window, wait);
+    } else {
+        result = _install_module(main_window);
+        // Full-screen and listed programs, and a pause, keep their chords: asked at each chord.
+        _ask_module(WM_CHORD_QUESTION);
+    }
     hook_installed = result == 1;
     hook_installs += 1;
-    // The new hook is judged from now on: input before it is none of its business.
-    LASTINPUTINFO input = {};
-    input.cbSize = sizeof input;
-    hook_watch.primed = GetLastInputInfo(&input) ? 1 : 0;
-    hook_watch.last_input_tick = input.dwTime;
-    hook_watch.events_seen = static_cast<uint32_t>(_seen_module());
+    note_hook_installed(hook_watch, mouse_now(), static_cast<uint32_t>(_seen_module()), false);
     heal_pending = false;
     return result;
 }
 
-int remove_chord_hook()
+int remove_chord_hook(bool wait)
 {
     hook_installed = false;
+    if (is_vista_or_later()) {
+        return remove_hook_on_thread(wait);
+    }
     return _remove_module() == 1 ? 1 : 0;
+}
+
+void publish_chord_settings()
+{
+    // Asking the shell can take a while: never where the hook waits, and only when it counts.
+    int32_t state = chord_settings.full_screen_passes == 1 ? notification_state_now() : 0;
+    publish_to_hook_thread(chord_settings, state);
+}
+
+int answer_in_process_question(int x, int y)
+{
+    static ProgramNameCache names;
+    return chord_kept_by_program(chord_settings, notification_state_now(), names, x, y);
+}
+
+void end_chord_hook()
+{
+    remove_chord_hook();
+    stop_hook_thread();
 }
 
 int reinstall_chord_hook()
@@ -85,19 +132,16 @@ static void set_hook_check_period(UINT period)
     }
 }
 
-// Mouse and keyboard raw input delivered to the window even while another program has the
-// focus; flags 0 with RIDEV_REMOVE ends it.
+// Mouse raw input delivered to the window even while another program has the focus; flags
+// RIDEV_REMOVE ends it. Keys do not wake the check: the mouse hook has nothing to do with them.
 static bool register_input_sink(HWND window, DWORD flags)
 {
-    RAWINPUTDEVICE devices[2] = {};
-    for (RAWINPUTDEVICE& device : devices) {
-        device.usUsagePage = 0x01; // generic desktop controls
-        device.dwFlags = flags;
-        device.hwndTarget = (flags & RIDEV_REMOVE) != 0 ? nullptr : window;
-    }
-    devices[0].usUsage = 0x02; // mouse
-    devices[1].usUsage = 0x06; // keyboard
-    return RegisterRawInputDevices(devices, 2, sizeof devices[0]) != FALSE;
+    RAWINPUTDEVICE device = {};
+    device.usUsagePage = 0x01; // generic desktop controls
+    device.usUsage = 0x02;     // mouse
+    device.dwFlags = flags;
+    device.hwndTarget = (flags & RIDEV_REMOVE) != 0 ? nullptr : window;
+    return RegisterRawInputDevices(&device, 1, sizeof device) != FALSE;
 }
 
 static void wait_for_input()
@@ -134,8 +178,19 @@ void stop_hook_watch(HWND window)
     WTSUnRegisterSessionNotification(window);
 }
 
+// The system's word on full-screen programs, for the hook's thread to answer chords with:
+// asked while the user uses the mouse (at each check, and at the first input after a quiet
+// spell), never where the hook waits for it.
+static void refresh_notification_state()
+{
+    if (chord_settings.full_screen_passes == 1 && is_vista_or_later()) {
+        publish_notification_state(notification_state_now());
+    }
+}
+
 void on_input_while_idle()
 {
+    refresh_notification_state();
     if (waiting_for_input) {
         stop_waiting_for_input();
         set_hook_check_period(HOOK_BUSY_CHECK_MS);
@@ -149,23 +204,20 @@ static bool mouse_button_held()
 
 void on_hook_check_timer()
 {
-    LASTINPUTINFO input = {};
-    input.cbSize = sizeof input;
-    if (!GetLastInputInfo(&input)) {
-        return;
-    }
+    refresh_notification_state();
     // A hook that sees the input is alive: it keeps its place in the chain and nothing is
     // done. A launch keeps the hook removed until it ends (and then installs it), also while
     // an error message is shown.
-    HookVerdict verdict = judge_hook(hook_watch, input.dwTime, static_cast<uint32_t>(_seen_module()));
+    HookVerdict verdict = judge_hook(hook_watch, mouse_now(), static_cast<uint32_t>(_seen_module()));
     if (verdict == HookVerdict::dropped) {
         heal_pending = true;
     }
     bool may_heal = hook_installed && launch_allowed != 0;
     // A gesture in progress keeps its flags: the check comes back soon after.
-    HookPlan plan = plan_hook_check(verdict, heal_pending, may_heal, heal_pending && mouse_button_held());
-    if (plan.step == HookStep::reinstall) {
-        reinstall_chord_hook();
+    HookPlan plan = plan_hook_check(verdict, heal_pending, may_heal, heal_pending && mouse_button_held(),
+                                    hook_watch.fruitless_reinstalls);
+    if (plan.step == HookStep::reinstall && reinstall_chord_hook() == 1) {
+        hook_watch.healed = 1;
     }
     if (plan.step == HookStep::wait_for_input) {
         wait_for_input();
@@ -197,7 +249,9 @@ void on_power_broadcast(WPARAM event)
 
 void on_session_change(WPARAM event)
 {
-    if (event == WTS_SESSION_UNLOCK) {
+    // Presses made while the session was locked never reach the hook: a new hook starts with
+    // none seen.
+    if (event == WTS_SESSION_LOCK || event == WTS_SESSION_UNLOCK) {
         reinstall_chord_hook();
     }
 }

@@ -5,10 +5,24 @@
 #include <windows.h>
 
 bool is_vista_or_later();
-// Installs the hook unless this launcher holds one already (then it does nothing).
-int install_chord_hook();
-int remove_chord_hook();
+// Installs the hook unless this launcher holds one already (then it does nothing), and
+// removes it. The low-level hook is installed and removed by its own thread: without wait
+// the call only asks the thread (in order), so that the window takes in no other message
+// meanwhile; a launch does so.
+int install_chord_hook(bool wait = true);
+int remove_chord_hook(bool wait = true);
 bool chord_hook_installed();
+
+// Removes the hook and ends its thread; at Shutdown.
+void end_chord_hook();
+
+// Gives the hook's thread the chord settings as they are now (after a load, an Apply, a
+// pause), with the system's notification state when full-screen programs keep their chords.
+void publish_chord_settings();
+
+// The in-process hook's question at a chord's completing press, answered on the window's
+// thread (old Windows only).
+int answer_in_process_question(int x, int y);
 
 // Removes whatever is left of the hook and installs it again. Used after the system may
 // have dropped the hook (cancelled log-off, resume, unlock, and the periodic check); does

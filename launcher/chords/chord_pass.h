@@ -29,10 +29,12 @@ struct Foreground {
     int32_t maximised_captioned; // a maximised window with a caption: an ordinary window
 };
 
-// A program is full screen when the system says so (busy, a Direct3D full-screen program, a
+// A program is full screen when the system says so (a Direct3D full-screen program, a
 // presentation), or when the foreground window, other than the desktop or the taskbar,
 // covers its whole monitor. A maximised window with a caption is an ordinary window even
-// where its borders reach past a monitor without a taskbar.
+// where its borders reach past a monitor without a taskbar, unless the system also says it
+// is busy (a video played full screen in it). Busy alone, over a window that does not cover
+// its monitor, is not full screen.
 bool full_screen_in_front(const Foreground& foreground);
 
 // The program file names of recently pointed-at top-level windows, so that a chord over a
@@ -54,11 +56,18 @@ const char* cached_program_name(const ProgramNameCache& cache, uintptr_t window,
 // Keeps a name (its file name part), replacing the oldest entry; returns the kept copy.
 const char* remember_program_name(ProgramNameCache& cache, uintptr_t window, uint32_t process_id, const char* path);
 
+// SHQueryUserNotificationState's answer now, 0 when the system cannot say. It can take a
+// while: never asked where the hook waits for an answer.
+int32_t notification_state_now();
+
 // The launcher's answer when the hook asks at a chord's completing press: 1 when the chord
 // stays with the program under the pointer. Asks the system only for what the settings need:
 // nothing while paused, the foreground only with the full-screen switch on, the program
-// under the pointer only when programs are listed.
-int chord_kept_by_program(int x, int y);
+// under the pointer only when programs are listed; nothing of it waits on another process.
+// notification_state is the system's last word on the foreground, kept current elsewhere;
+// names caches the programs of recently pointed-at windows for the calling thread.
+int chord_kept_by_program(const ChordSettings& settings, int32_t notification_state, ProgramNameCache& names, int x,
+                          int y);
 
-// The program file name of the window's process, through the cache (tests and benchmark).
-const char* program_name_of_window(uintptr_t window);
+// The program file name of the window's process, through the cache.
+const char* program_name_of_window(ProgramNameCache& names, uintptr_t window);

@@ -6,12 +6,10 @@
 #include "chords/chord_pass.h"
 #include "files/process_image.h"
 
-static ProgramNameCache program_names;
-
 // Missing from older Windows: looked up, not imported, so the program still starts there.
 using NotificationQuery = HRESULT(WINAPI*)(int32_t*);
 
-static int32_t notification_state()
+int32_t notification_state_now()
 {
     static const auto query = reinterpret_cast<NotificationQuery>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("shell32.dll"), "SHQueryUserNotificationState")));
@@ -37,10 +35,10 @@ static bool is_shell_window(HWND window)
     return false;
 }
 
-static Foreground foreground_facts()
+static Foreground foreground_facts(int32_t notification_state)
 {
     Foreground facts = {};
-    facts.notification_state = notification_state();
+    facts.notification_state = notification_state;
     HWND window = GetForegroundWindow();
     if (window != nullptr) {
         window = GetAncestor(window, GA_ROOT);
@@ -61,14 +59,14 @@ static Foreground foreground_facts()
     return facts;
 }
 
-const char* program_name_of_window(uintptr_t window_value)
+const char* program_name_of_window(ProgramNameCache& names, uintptr_t window_value)
 {
     HWND window = reinterpret_cast<HWND>(window_value);
     DWORD process_id = 0;
     if (window == nullptr || GetWindowThreadProcessId(window, &process_id) == 0) {
         return "";
     }
-    const char* cached = cached_program_name(program_names, window_value, process_id);
+    const char* cached = cached_program_name(names, window_value, process_id);
     if (cached != nullptr) {
         return cached;
     }
@@ -76,23 +74,24 @@ const char* program_name_of_window(uintptr_t window_value)
     if (!process_image_path(process_id, path, sizeof path)) {
         return "";
     }
-    return remember_program_name(program_names, window_value, process_id, path);
+    return remember_program_name(names, window_value, process_id, path);
 }
 
-int chord_kept_by_program(int x, int y)
+int chord_kept_by_program(const ChordSettings& settings, int32_t notification_state, ProgramNameCache& names, int x,
+                          int y)
 {
-    if (chord_settings.paused == 1) {
+    if (settings.paused == 1) {
         return 1;
     }
-    if (chord_settings.full_screen_passes == 1 && full_screen_in_front(foreground_facts())) {
+    if (settings.full_screen_passes == 1 && full_screen_in_front(foreground_facts(notification_state))) {
         return 1;
     }
-    if (chord_settings.excluded_count == 0) {
+    if (settings.excluded_count == 0) {
         return 0;
     }
     HWND window = WindowFromPoint(POINT{x, y});
     if (window != nullptr) {
         window = GetAncestor(window, GA_ROOT);
     }
-    return program_excluded(chord_settings, program_name_of_window(reinterpret_cast<uintptr_t>(window))) ? 1 : 0;
+    return program_excluded(settings, program_name_of_window(names, reinterpret_cast<uintptr_t>(window))) ? 1 : 0;
 }

@@ -61,7 +61,11 @@ void parse_line(ChordSettings& settings, Section& section, Span line)
         } else if (is(key, "Hotkey") && value.length < 64) {
             char text[64] = {};
             std::memcpy(text, value.start, value.length);
-            parse_hotkey(text, settings.hotkey);
+            // A line it cannot take leaves the hotkey of an earlier line as it was.
+            Hotkey parsed = {0, 0};
+            if (parse_hotkey(text, parsed) == 1) {
+                settings.hotkey = parsed;
+            }
         }
     } else if (section == Section::excluded && is(key, "Program") && value.length < PROGRAM_NAME_SIZE) {
         char name[PROGRAM_NAME_SIZE] = {};

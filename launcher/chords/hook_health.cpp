@@ -5,23 +5,43 @@ bool is_vista_version(int query_ok, uint32_t platform_id, uint32_t major_version
     return query_ok != 0 && platform_id == PLATFORM_WIN32_NT && major_version >= 6;
 }
 
-HookVerdict judge_hook(HookWatch& watch, uint32_t last_input_tick, uint32_t events_seen)
+HookVerdict judge_hook(HookWatch& watch, MouseSample mouse, uint32_t events_seen)
 {
     HookVerdict verdict = HookVerdict::quiet;
-    if (watch.primed != 0 && last_input_tick != watch.last_input_tick) {
+    bool mouse_input = mouse.x != watch.last.x || mouse.y != watch.last.y || mouse.buttons != watch.last.buttons;
+    if (watch.primed != 0 && mouse_input) {
         verdict = events_seen == watch.events_seen ? HookVerdict::dropped : HookVerdict::busy;
     }
-    watch.last_input_tick = last_input_tick;
+    if (verdict == HookVerdict::busy) {
+        watch.fruitless_reinstalls = 0;
+    } else if (verdict == HookVerdict::dropped && watch.healed != 0) {
+        watch.fruitless_reinstalls += 1;
+    }
+    if (verdict != HookVerdict::quiet) {
+        watch.healed = 0;
+    }
+    watch.last = mouse;
     watch.events_seen = events_seen;
     watch.primed = 1;
     return verdict;
 }
 
-HookPlan plan_hook_check(HookVerdict verdict, bool heal_pending, bool may_heal, bool button_held)
+void note_hook_installed(HookWatch& watch, MouseSample mouse, uint32_t events_seen, bool by_check)
+{
+    watch.last = mouse;
+    watch.events_seen = events_seen;
+    watch.primed = 1;
+    watch.healed = by_check ? 1 : 0;
+}
+
+HookPlan plan_hook_check(HookVerdict verdict, bool heal_pending, bool may_heal, bool button_held,
+                         uint32_t fruitless_reinstalls)
 {
     if (heal_pending && may_heal) {
-        return button_held ? HookPlan{HookStep::check_again, HOOK_RETRY_MS}
-                           : HookPlan{HookStep::reinstall, HOOK_BUSY_CHECK_MS};
+        if (button_held) {
+            return HookPlan{HookStep::check_again, HOOK_RETRY_MS};
+        }
+        return HookPlan{HookStep::reinstall, fruitless_reinstalls > 0 ? HOOK_BACKOFF_MS : HOOK_BUSY_CHECK_MS};
     }
     switch (verdict) {
     case HookVerdict::quiet:

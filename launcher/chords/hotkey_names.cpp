@@ -108,6 +108,19 @@ void format_hotkey(Hotkey hotkey, char* text, size_t size)
     append(name);
 }
 
+bool hotkey_allowed(Hotkey hotkey)
+{
+    constexpr uint32_t F1 = 0x70, F24 = 0x87, PAUSE = 0x13, SCROLL_LOCK = 0x91;
+    if (hotkey.key == 0) {
+        return true;
+    }
+    if (hotkey.key > 0xFE) {
+        return false;
+    }
+    bool stands_alone = (hotkey.key >= F1 && hotkey.key <= F24) || hotkey.key == PAUSE || hotkey.key == SCROLL_LOCK;
+    return stands_alone || (hotkey.modifiers & (HOTKEY_CONTROL | HOTKEY_ALT | HOTKEY_WIN)) != 0;
+}
+
 int parse_hotkey(const char* text, Hotkey& hotkey)
 {
     hotkey = Hotkey{0, 0};
@@ -122,11 +135,11 @@ int parse_hotkey(const char* text, Hotkey& hotkey)
         const char* plus = static_cast<const char*>(std::memchr(part, '+', static_cast<size_t>(end - part)));
         Span name = trimmed(part, static_cast<size_t>((plus != nullptr ? plus : end) - part));
         if (plus == nullptr) {
-            uint32_t key = key_from_name(name);
-            if (key == 0) {
+            Hotkey parsed = {modifiers, key_from_name(name)};
+            if (parsed.key == 0 || !hotkey_allowed(parsed)) {
                 return 0;
             }
-            hotkey = Hotkey{modifiers, key};
+            hotkey = parsed;
             return 1;
         }
         uint32_t bit = 0;

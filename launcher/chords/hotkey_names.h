@@ -16,7 +16,13 @@ struct Hotkey {
     uint32_t key;       // virtual key; 0: no hotkey
 };
 
+// Whether a hotkey may be taken: none at all (key 0), or a key 0x01..0xFE held with Ctrl, Alt
+// or Win. F1..F24, Pause and Scroll Lock may also stand alone or with Shift alone; any other
+// key without Ctrl, Alt or Win would take that key from every program's typing.
+bool hotkey_allowed(Hotkey hotkey);
+
 // The hotkey as the file and the dialog write it ("Ctrl+Alt+Space"; "" for none), and back.
-// Parsing returns 0 and leaves no hotkey for a text it does not understand.
+// Parsing returns 0 and leaves no hotkey for a text it does not understand or a hotkey that
+// is not allowed.
 void format_hotkey(Hotkey hotkey, char* text, size_t size);
 int parse_hotkey(const char* text, Hotkey& hotkey);

@@ -116,12 +116,12 @@ void launch_from_panel(int n)
         return;
     }
     selected_panel = n;
-    remove_chord_hook();
+    remove_chord_hook(false);
     launch_allowed = 0;
     clear_launched_panels();
     launch_panel(n);
     launch_allowed = 1;
-    install_chord_hook();
+    install_chord_hook(false);
 }
 
 void open_data_folder()

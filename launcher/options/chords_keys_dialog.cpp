@@ -57,10 +57,18 @@ void show_hotkey_status(HWND dialog, Hotkey hotkey)
     SetDlgItemTextA(dialog, IDC_HOTKEY_STATUS, hotkey_taken_elsewhere(main_window, hotkey) ? HOTKEY_TAKEN_TEXT : "");
 }
 
+// A key without Ctrl, Alt or Win is refused: the box goes back to the hotkey it held, and the
+// status line says why.
 void on_hotkey_chosen(HWND dialog, ChordsKeysDialog& data)
 {
     WORD value = static_cast<WORD>(SendDlgItemMessageA(dialog, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0));
-    data.settings.hotkey = hotkey_from_control(value);
+    Hotkey chosen = hotkey_from_control(value);
+    if (!hotkey_allowed(chosen)) {
+        SendDlgItemMessageA(dialog, IDC_HOTKEY, HKM_SETHOTKEY, control_from_hotkey(data.settings.hotkey), 0);
+        SetDlgItemTextA(dialog, IDC_HOTKEY_STATUS, HOTKEY_NEEDS_MODIFIER_TEXT);
+        return;
+    }
+    data.settings.hotkey = chosen;
     show_hotkey_status(dialog, data.settings.hotkey);
 }
 
@@ -76,7 +84,8 @@ void end_picking(HWND dialog, ChordsKeysDialog& data)
         window = GetAncestor(window, GA_ROOT);
     }
     if (window != nullptr && window != dialog && window != main_window) {
-        add_program(dialog, data, program_name_of_window(reinterpret_cast<uintptr_t>(window)));
+        static ProgramNameCache names;
+        add_program(dialog, data, program_name_of_window(names, reinterpret_cast<uintptr_t>(window)));
     }
 }
 

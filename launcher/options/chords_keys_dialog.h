@@ -14,3 +14,6 @@ void set_chords_paused(bool paused);
 
 // The text the dialog shows beside a hotkey that another program holds.
 constexpr const char* HOTKEY_TAKEN_TEXT = "Another program holds this hotkey.";
+
+// The text the dialog shows when a key without Ctrl, Alt or Win was chosen.
+constexpr const char* HOTKEY_NEEDS_MODIFIER_TEXT = "Needs Ctrl, Alt or Win.";

@@ -35,3 +35,7 @@ constexpr UINT WM_CHORD_QUESTION = WM_APP + 0x706;
 // Sent to the launcher window when the chord settings were applied or the pause changed, so
 // that what stands above the dialogs (the tray) shows them.
 constexpr UINT WM_CHORD_SETTINGS_CHANGED = WM_APP + 0x707;
+
+// Posted to the launcher window with an answer about panel targets that came after their
+// redraw stopped waiting for it (lParam: the answer).
+constexpr UINT WM_REACH_ANSWER = WM_APP + 0x708;

@@ -10,6 +10,7 @@
 #include "store/panel_set.h"
 #include "store/selection.h"
 #include "view/panel_controls.h"
+#include "state/window_state.h"
 #include "view/reach_probe.h"
 
 namespace {
@@ -70,28 +71,33 @@ const char* panel_item(int index)
     return is_occupied(*current_set, index + 1) ? current_set->item_text[index] : "";
 }
 
-// Whether the items of panels first .. first + count - 1 of the shown set can be reached.
-void reach_of_panels(int first, int count, TargetReach* reach)
+// The system's word on the items of panels first .. first + count - 1 of the shown set.
+void ask_about_panels(int first, int count, ItemAnswer* answers)
 {
     const char* items[PANEL_COUNT];
     for (int i = 0; i < PANEL_COUNT; ++i) {
         items[i] = panel_item(i);
     }
-    reach_of_items(items, first, count, reach);
+    ask_about_items(items, first, count, current_set, main_window, answers);
 }
 
 // A panel that does not hold an item shows nothing, whatever its slot still contains. A
 // path item out of reach shows its file name and the empty-panel icon, and asks nothing
-// more of the shell (which could hang on it).
-ItemLook look_of_panel(int index, TargetReach reach)
+// more of the shell (which could hang on it). The answer's icon passes to the look.
+ItemLook look_of_panel(int index, ItemAnswer& answer)
 {
     const char* item = panel_item(index);
-    unreachable[index] = reach == TargetReach::unreachable;
-    if (reach == TargetReach::present) {
+    unreachable[index] = answer.asked && answer.reach == TargetReach::unreachable;
+    if (!answer.asked) {
         return look_of(item);
     }
     ItemLook look = {};
-    if (reach == TargetReach::unreachable) {
+    if (answer.reach == TargetReach::present) {
+        std::strncpy(look.name, answer.name, sizeof look.name - 1);
+        look.icon = answer.icon;
+        look.icon_owned = answer.icon != nullptr;
+        answer.icon = nullptr;
+    } else if (answer.reach == TargetReach::unreachable) {
         std::strncpy(look.name, target_file_name(item), sizeof look.name - 1);
         look.icon = empty_panel_icon;
     }
@@ -134,6 +140,14 @@ bool empty_unresolvable_panel(int index)
 
 void load_view_icons()
 {
+    // The shell's first answer about a file's icon loads its machinery, which takes tens of
+    // ms; taken here, during start-up, it costs no redraw its wait for the answers.
+    char system[MAX_PATH] = {};
+    SHFILEINFOA info = {};
+    if (GetSystemDirectoryA(system, sizeof system) != 0 &&
+        SHGetFileInfoA(system, 0, &info, sizeof info, SHGFI_DISPLAYNAME | SHGFI_ICON) != 0 && info.hIcon != nullptr) {
+        DestroyIcon(info.hIcon);
+    }
     HINSTANCE instance = GetModuleHandleA(nullptr);
     empty_panel_icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PANEL_EMPTY));
     section_icons[0] = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SECTION_CENTRE));
@@ -160,13 +174,13 @@ void collect_panel_controls(HWND window)
 static void refresh_all_panels()
 {
     write_shift_label();
-    TargetReach reach[PANEL_COUNT];
-    reach_of_panels(0, PANEL_COUNT, reach);
+    ItemAnswer answers[PANEL_COUNT];
+    ask_about_panels(0, PANEL_COUNT, answers);
     ItemLook looks[PANEL_COUNT];
     bool connections_changed = false;
     for (int i = 0; i < PANEL_COUNT; ++i) {
-        looks[i] = look_of_panel(i, reach[i]);
-        if (reach[i] == TargetReach::unreachable) {
+        looks[i] = look_of_panel(i, answers[i]);
+        if (unreachable[i]) {
             SetWindowTextA(panels[i].name, looks[i].name);
         } else if (looks[i].name[0] == '\0') {
             connections_changed |= empty_unresolvable_panel(i);
@@ -192,9 +206,9 @@ static void refresh_all_panels()
 static void refresh_one_panel(int index)
 {
     write_shift_label();
-    TargetReach reach[PANEL_COUNT];
-    reach_of_panels(index, 1, reach);
-    ItemLook look = look_of_panel(index, reach[index]);
+    ItemAnswer answers[PANEL_COUNT];
+    ask_about_panels(index, 1, answers);
+    ItemLook look = look_of_panel(index, answers[index]);
     SetWindowTextA(panels[index].name, look.name);
     if (look.icon != nullptr) {
         set_panel_icon(index, look.icon, look.icon_owned);
@@ -211,6 +225,42 @@ void refresh_panels(int panel)
     } else if (panel >= 1 && panel <= PANEL_COUNT) {
         refresh_one_panel(panel - 1);
     }
+}
+
+// An answer that came after the redraw stopped waiting: drawn into the panels that still hold
+// what was asked about, when their set is still the one shown.
+static void draw_late_answer(LateAnswer& late)
+{
+    if (late.set != current_set) {
+        return;
+    }
+    bool connections_changed = false;
+    for (int k = 0; k < late.count; ++k) {
+        int index = late.panels[k];
+        if (std::strcmp(panel_item(index), late.items[k]) != 0) {
+            continue;
+        }
+        ItemLook look = look_of_panel(index, late.answers[k]);
+        SetWindowTextA(panels[index].name, look.name);
+        if (look.name[0] == '\0' && !unreachable[index]) {
+            connections_changed |= empty_unresolvable_panel(index);
+            if (look.icon_owned) {
+                DestroyIcon(look.icon);
+            }
+            set_panel_icon(index, empty_panel_icon, false);
+            write_link_label(index);
+        } else if (look.icon != nullptr) {
+            set_panel_icon(index, look.icon, look.icon_owned);
+        }
+    }
+    if (connections_changed) {
+        save_connections();
+    }
+}
+
+void on_reach_answer(LPARAM answer)
+{
+    take_late_answer(answer, draw_late_answer);
 }
 
 bool panel_out_of_reach(int panel)

@@ -16,6 +16,10 @@ void release_view_icons();
 // n = 1..8 redraws panel n only.
 void refresh_panels(int panel);
 
+// WM_REACH_ANSWER: an answer about the panels' targets that came after their redraw stopped
+// waiting for it, drawn now if its set is still shown.
+void on_reach_answer(LPARAM answer);
+
 // Whether panel n (1..8) holds a path item whose drive or share did not answer at its
 // last redraw: kept, shown by its file name, and not to be taken for a deleted target.
 bool panel_out_of_reach(int panel);

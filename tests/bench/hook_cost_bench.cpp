@@ -55,7 +55,9 @@ template <typename Hook> static double nanoseconds_per_event(Hook hook, int even
 static LRESULT CALLBACK answering_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
     if (message == WM_CHORD_QUESTION) {
-        return chord_kept_by_program(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
+        static ProgramNameCache names;
+        return chord_kept_by_program(chord_settings, 0, names, static_cast<short>(LOWORD(lparam)),
+                                     static_cast<short>(HIWORD(lparam)));
     }
     return DefWindowProcA(window, message, wparam, lparam);
 }

@@ -62,6 +62,14 @@ class ChordsAndKeysDialog(unittest.TestCase):
         self.session_tool("press", CAPTION, str(ADD_PROGRAM))
         self.assertTrue(wait_until(lambda: self.listed() == ["click_probe.exe", "Mstsc.exe"], 5), self.listed())
 
+        # A key alone is refused: the box keeps its hotkey and says why.
+        self.desktop.move(*self.centre_of(HOTKEY))
+        self.desktop.buttons("down 1", "up 1")
+        self.desktop.key("k")
+        refused = (0, "Needs Ctrl, Alt or Win.")
+        self.assertTrue(wait_until(lambda: self.session_tool("dialog-text", CAPTION, str(HOTKEY_STATUS)) == refused, 5),
+                        self.session_tool("dialog-text", CAPTION, str(HOTKEY_STATUS)))
+
         # A free hotkey chosen in the control: no report.
         self.desktop.move(*self.centre_of(HOTKEY))
         self.desktop.buttons("down 1", "up 1")

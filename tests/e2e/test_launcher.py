@@ -22,7 +22,10 @@ class LauncherCase:
         self.assertTrue(self.desktop.wait_for_startup_end(), "start-up did not end")
 
     def chord_shows_window(self, timeout=5):
-        self.desktop.chord(*DESKTOP_SPOT)
+        # A few pixels elsewhere each time, as a hand would: the hook check tells mouse input
+        # from keys by the pointer having moved.
+        self.spot = 0 if getattr(self, "spot", 0) >= 20 else getattr(self, "spot", 0) + 5
+        self.desktop.chord(DESKTOP_SPOT[0] + self.spot, DESKTOP_SPOT[1])
         return wait_until(self.desktop.is_visible, timeout)
 
     def test_startup_picture_then_hidden_and_a_chord_brings_it_up(self):

@@ -159,7 +159,11 @@ TEST_F(LauncherView, HoverAndStatusDescribeThePanelUnderThePointerAfterHidesAndS
     auto point_at_panel_1 = [this] {
         POINT screen = {PANEL_POINTS[1].x, PANEL_POINTS[1].y};
         ClientToScreen(window, &screen);
+        // Under Wine a placed pointer passes the hook's own thread first, and an earlier
+        // placement still on its way there can land after this one: let both settle.
+        pump(50);
         SetCursorPos(screen.x, screen.y);
+        pump(50);
         send_mouse(WM_MOUSEMOVE, PANEL_POINTS[1]);
     };
     struct Step {

@@ -2,9 +2,11 @@
 // start-up end, activation by the chord message, hiding, and keeping the hook installed.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "chordhook/chordhook.h"
+#include "chords/hook_thread.h"
 #include "launcher_fixture.h"
 #include "panel_points.h"
 #include "testing.h"
@@ -195,16 +197,54 @@ TEST_F(LauncherWindow, HideDisablesEveryPanelAndClearsTheStatusLine)
 // the pointer, so the procedure's count grows by one per live hook.
 int live_hooks()
 {
+    // Two moves that leave the pointer elsewhere (each call goes the other way): the check
+    // counts only mouse input that moved or pressed something. (Under Wine on a bare display,
+    // relative moves reach the hook but leave the pointer where it was.)
+    static int way = 1;
+    way = -way;
     LONG before = _seen_module();
     INPUT move = {};
     move.type = INPUT_MOUSE;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE;
-    move.mi.dx = 1;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    move.mi.dx = 30000 + 1000 * way;
+    move.mi.dy = 30000;
     SendInput(1, &move, sizeof move);
-    move.mi.dx = -1;
+    move.mi.dy = 31000;
     SendInput(1, &move, sizeof move);
     LauncherFixture::pump(100);
     return static_cast<int>(_seen_module() - before) / 2;
+}
+
+void send_buttons(std::initializer_list<DWORD> flags)
+{
+    for (DWORD flag : flags) {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flag;
+        SendInput(1, &input, sizeof input);
+    }
+}
+
+// Injects moves and a chord from a thread of its own, and notes when it was done.
+struct Injection {
+    LONG seen_after;
+    DWORD done_tick;
+};
+
+DWORD WINAPI inject_moves_and_a_chord(void* parameter)
+{
+    auto* injection = static_cast<Injection*>(parameter);
+    for (int i = 0; i < 10; ++i) {
+        INPUT move = {};
+        move.type = INPUT_MOUSE;
+        move.mi.dwFlags = MOUSEEVENTF_MOVE;
+        move.mi.dx = i % 2 == 0 ? 3 : -2;
+        SendInput(1, &move, sizeof move);
+    }
+    send_buttons({MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTUP});
+    injection->seen_after = _seen_module();
+    injection->done_tick = GetTickCount();
+    return 0;
 }
 
 TEST_F(LauncherWindow, ExactlyOneHookAfterEverySessionEventAndNoneWhileALaunchHoldsItRemoved)
@@ -273,6 +313,79 @@ TEST_F(LauncherWindow, TheCheckPutsBackOnlyAHookThatMissedInput)
     SendMessageA(window, WM_TIMER, TIMER_HOOK_CHECK, 0);
     EXPECT_EQ(chord_hook_installs(), installs + 1);
     EXPECT_EQ(live_hooks(), 1);
+}
+
+// The hook has a thread of its own: while the window's thread is busy for a second, every
+// mouse event still passes the hook at once, and a chord made meanwhile is handled after.
+TEST_F(LauncherWindow, TheHookKeepsCountingWhileTheWindowIsBusyAndItsChordWaits)
+{
+    end_startup();
+    ASSERT_NE(hook_thread_id(), 0u);
+    EXPECT_NE(hook_thread_id(), GetCurrentThreadId());
+    LONG before = _seen_module();
+    Injection injection = {};
+    HANDLE injector = CreateThread(nullptr, 0, inject_moves_and_a_chord, &injection, 0, nullptr);
+    ASSERT_NE(injector, nullptr);
+    Sleep(1000); // the window's thread is busy
+    DWORD woke = GetTickCount();
+    ASSERT_EQ(WaitForSingleObject(injector, 10000), WAIT_OBJECT_0);
+    CloseHandle(injector);
+    EXPECT_EQ(window_shown, 0);
+    EXPECT_LT(static_cast<int>(injection.done_tick - woke), 0) << "the input waited for the busy window";
+    EXPECT_GE(injection.seen_after - before, 14);
+    EXPECT_TRUE(pump_until([] { return window_shown == 1; }, 5000)) << "the chord made meanwhile was lost";
+}
+
+// The check judges the mouse hook by mouse input alone: a user who only types for ten seconds
+// never makes the hook look dead.
+TEST_F(LauncherWindow, TenSecondsOfTypingNeverReinstallTheHook)
+{
+    end_startup();
+    unsigned installs = chord_hook_installs();
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < 10000) {
+        INPUT keys[2] = {};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_F13;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof keys[0]);
+        pump(100);
+    }
+    EXPECT_EQ(chord_hook_installs(), installs);
+}
+
+// A press completes a chord only while the other button is really down: a press whose
+// partner's release the hook never saw (on an elevation prompt's secure desktop) is no chord.
+TEST_F(LauncherWindow, APressCompletesAChordOnlyWhileTheOtherButtonIsReallyDown)
+{
+    end_startup();
+    HOOKPROC procedure = chordhook_procedure();
+    ASSERT_NE(procedure, nullptr);
+    MSLLHOOKSTRUCT event = {};
+    struct {
+        const char* name;
+        bool right_really_down;
+        LRESULT swallowed;
+        int shown;
+    } cases[] = {
+        {"the right button's release went unseen", false, 0, 0},
+        {"the right button is held", true, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        pump(50);
+        if (c.right_really_down) {
+            send_buttons({MOUSEEVENTF_RIGHTDOWN});
+        } else {
+            procedure(HC_ACTION, WM_RBUTTONDOWN, reinterpret_cast<LPARAM>(&event));
+        }
+        EXPECT_EQ(procedure(HC_ACTION, WM_LBUTTONDOWN, reinterpret_cast<LPARAM>(&event)), c.swallowed) << c.name;
+        if (c.right_really_down) {
+            send_buttons({MOUSEEVENTF_RIGHTUP});
+        }
+        pump(300);
+        EXPECT_EQ(window_shown, c.shown) << c.name;
+    }
 }
 
 // Removes a folder and everything in it, as a user deleting it in the shell would.

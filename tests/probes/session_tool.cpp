@@ -20,6 +20,9 @@
 //                                 report no counts for another process
 //   session_tool cycles N         activates and hides the launcher window N times through its
 //                                 own messages (the chord message and the close command)
+//   session_tool launches N       N times: brings the launcher window up through its chord
+//                                 message and presses key 1 (panel 1 launches), a quarter of a
+//                                 second apart
 //   session_tool shell-restart    what the launcher sees when Explorer restarts: its tray icon
 //                                 gone, then the new shell's "TaskbarCreated" broadcast
 //   session_tool shutdown         the tray menu's Shutdown Vantrel, sent to the launcher window
@@ -505,6 +508,16 @@ int main(int argc, char** argv)
         for (int i = 0; i < count; ++i) {
             SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
             SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return 0;
+    }
+    if (std::strcmp(argv[1], "launches") == 0 && argc >= 3) {
+        int count = std::atoi(argv[2]);
+        for (int i = 0; i < count; ++i) {
+            SendMessageA(window, WM_CHORD_ACTIVATE, 0, 0);
+            Sleep(100);
+            SendMessageA(window, WM_KEYDOWN, '1', 0);
+            Sleep(250);
         }
         return 0;
     }

@@ -55,6 +55,9 @@ TEST(ChordSettingsFile, DamagedOrMissingTextGivesTheDefaultsForWhatItCannotRead)
         {"the last line wins; a key by its number",
          "[Chords]\nHotkey=F1\n[chords]\nHotkey=alt+0x6a\n",
          {1, 0, "Alt+0x6A", {}}},
+        {"a later line it cannot take keeps the earlier hotkey",
+         "[Chords]\nHotkey=Ctrl+F5\nHotkey=Banana\nHotkey=A\nHotkey=Shift+Tab\n",
+         {1, 0, "Ctrl+F5", {}}},
     };
     for (const auto& c : cases) {
         ChordSettings settings;

@@ -4,32 +4,89 @@
 
 namespace {
 
-TEST(HookHealth, OnlyInputTheHookMissedCountsAsDropped)
+TEST(HookHealth, OnlyMouseInputTheHookMissedCountsAsDropped)
 {
     struct Check {
         const char* name;
-        uint32_t input_tick;
+        MouseSample mouse;
         uint32_t seen;
         HookVerdict verdict;
     } checks[] = {
-        {"the first check only records", 1000, 7, HookVerdict::quiet},
-        {"no input at all", 1000, 7, HookVerdict::quiet},
-        {"input the hook saw", 6000, 40, HookVerdict::busy},
-        {"more input the hook saw", 7000, 41, HookVerdict::busy},
-        {"input the hook missed", 9000, 41, HookVerdict::dropped},
-        {"idle after that", 9000, 41, HookVerdict::quiet},
-        {"events without new input (synthetic moves)", 9000, 45, HookVerdict::quiet},
-        {"the tick count wrapping round", 0xFFFFFF00u, 46, HookVerdict::busy},
-        {"the hook's count wrapping round", 12, 0, HookVerdict::busy},
-        {"missed again after the wrap", 40, 0, HookVerdict::dropped},
+        {"the first check only records", {100, 100, 0}, 7, HookVerdict::quiet},
+        {"no input at all", {100, 100, 0}, 7, HookVerdict::quiet},
+        {"moves the hook saw", {300, 200, 0}, 40, HookVerdict::busy},
+        {"a press the hook saw", {300, 200, 1}, 41, HookVerdict::busy},
+        {"a move the hook missed", {310, 200, 1}, 41, HookVerdict::dropped},
+        {"idle after that", {310, 200, 1}, 41, HookVerdict::quiet},
+        {"events without mouse input (keys typed, synthetic moves)", {310, 200, 1}, 45, HookVerdict::quiet},
+        {"a move to the screen's corner", {0, 0, 0}, 46, HookVerdict::busy},
+        {"the hook's count wrapping round", {5, 0, 0}, 0, HookVerdict::busy},
+        {"missed again after the wrap", {5, 9, 0}, 0, HookVerdict::dropped},
+        {"a release alone the hook missed", {5, 9, 4}, 0, HookVerdict::dropped},
     };
     HookWatch watch = {};
     for (const Check& check : checks) {
-        EXPECT_EQ(judge_hook(watch, check.input_tick, check.seen), check.verdict) << check.name;
+        EXPECT_EQ(judge_hook(watch, check.mouse, check.seen), check.verdict) << check.name;
     }
     // A watch that is primed again (after an install) starts over.
     watch.primed = 0;
-    EXPECT_EQ(judge_hook(watch, 50000, 0), HookVerdict::quiet);
+    EXPECT_EQ(judge_hook(watch, MouseSample{1, 1, 0}, 0), HookVerdict::quiet);
+}
+
+// Ten seconds of typing with the mouse still, then an elevated window in front: the hook sees
+// none of the mouse's input there. Keys never make the hook look dead; a reinstall that brings
+// no events back is tried again once a minute, until the hook sees events again.
+TEST(HookHealth, KeysNeverCountAndFruitlessReinstallsBackOffToOnceAMinute)
+{
+    struct Step {
+        const char* name;
+        MouseSample mouse;
+        uint32_t seen;
+        HookVerdict verdict;
+        HookStep step;
+        uint32_t period_ms;
+    } steps[] = {
+        {"typing, the pointer still", {50, 50, 0}, 10, HookVerdict::quiet, HookStep::wait_for_input, 0},
+        {"more typing", {50, 50, 0}, 10, HookVerdict::quiet, HookStep::wait_for_input, 0},
+        {"moves, none seen since start-up: put back at once",
+         {55, 50, 0},
+         10,
+         HookVerdict::dropped,
+         HookStep::reinstall,
+         HOOK_BUSY_CHECK_MS},
+        {"an elevated window in front: still nothing",
+         {60, 50, 0},
+         10,
+         HookVerdict::dropped,
+         HookStep::reinstall,
+         HOOK_BACKOFF_MS},
+        {"a minute later, still nothing", {80, 50, 0}, 10, HookVerdict::dropped, HookStep::reinstall, HOOK_BACKOFF_MS},
+        {"the elevated window gone: events again",
+         {90, 50, 0},
+         30,
+         HookVerdict::busy,
+         HookStep::check_again,
+         HOOK_BUSY_CHECK_MS},
+        {"dropped once more: healed at once",
+         {95, 50, 0},
+         30,
+         HookVerdict::dropped,
+         HookStep::reinstall,
+         HOOK_BUSY_CHECK_MS},
+    };
+    HookWatch watch = {};
+    note_hook_installed(watch, MouseSample{50, 50, 0}, 10, false);
+    for (const Step& step : steps) {
+        HookVerdict verdict = judge_hook(watch, step.mouse, step.seen);
+        HookPlan plan =
+            plan_hook_check(verdict, verdict == HookVerdict::dropped, true, false, watch.fruitless_reinstalls);
+        EXPECT_EQ(verdict, step.verdict) << step.name;
+        EXPECT_EQ(plan.step, step.step) << step.name;
+        EXPECT_EQ(plan.period_ms, step.period_ms) << step.name;
+        if (plan.step == HookStep::reinstall) {
+            note_hook_installed(watch, step.mouse, step.seen, true);
+        }
+    }
 }
 
 TEST(HookHealth, AnIdleUserCostsNoTimerAndADroppedHookWaitsForTheButtonsToBeUp)
@@ -54,7 +111,7 @@ TEST(HookHealth, AnIdleUserCostsNoTimerAndADroppedHookWaitsForTheButtonsToBeUp)
         {"a launch holds it removed, idle", HookVerdict::quiet, true, false, false, {HookStep::wait_for_input, 0}},
     };
     for (const Case& c : cases) {
-        HookPlan plan = plan_hook_check(c.verdict, c.heal_pending, c.may_heal, c.button_held);
+        HookPlan plan = plan_hook_check(c.verdict, c.heal_pending, c.may_heal, c.button_held, 0);
         EXPECT_EQ(plan.step, c.plan.step) << c.name;
         EXPECT_EQ(plan.period_ms, c.plan.period_ms) << c.name;
     }
