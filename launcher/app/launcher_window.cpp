@@ -101,6 +101,10 @@ static void on_timer(HWND window, WPARAM id)
     case TIMER_HIDE_AFTER_START:
         hide_launcher_window(window);
         break;
+    case TIMER_PLACE_POINTER:
+        KillTimer(window, TIMER_PLACE_POINTER);
+        place_pointer_on_centre(window);
+        break;
     default:
         break;
     }

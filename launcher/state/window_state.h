@@ -26,6 +26,7 @@ enum : UINT_PTR {
     TIMER_DELAYED_ACTIVATION = 3,
     TIMER_HOOK_CHECK = 4,
     TIMER_HIDE_AFTER_START = 5,
+    TIMER_PLACE_POINTER = 6, // right after a show: the pointer onto the centre cell
 };
 
 // The hook's question at a chord's completing press: does the program under the pointer keep

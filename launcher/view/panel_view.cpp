@@ -140,14 +140,6 @@ bool empty_unresolvable_panel(int index)
 
 void load_view_icons()
 {
-    // The shell's first answer about a file's icon loads its machinery, which takes tens of
-    // ms; taken here, during start-up, it costs no redraw its wait for the answers.
-    char system[MAX_PATH] = {};
-    SHFILEINFOA info = {};
-    if (GetSystemDirectoryA(system, sizeof system) != 0 &&
-        SHGetFileInfoA(system, 0, &info, sizeof info, SHGFI_DISPLAYNAME | SHGFI_ICON) != 0 && info.hIcon != nullptr) {
-        DestroyIcon(info.hIcon);
-    }
     HINSTANCE instance = GetModuleHandleA(nullptr);
     empty_panel_icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PANEL_EMPTY));
     section_icons[0] = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SECTION_CENTRE));

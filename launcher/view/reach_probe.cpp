@@ -39,7 +39,7 @@ DWORD WINAPI answer_job(void* parameter)
 {
     auto* job = static_cast<ReachJob*>(parameter);
     // The shell's file information wants COM on the asking thread.
-    HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED | COINIT_DISABLE_OLE1DDE);
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     DWORD root_error = error_of(job->root);
     for (int i = 0; i < job->answer.count; ++i) {
         ItemAnswer& answer = job->answer.answers[i];

@@ -118,7 +118,15 @@ void show_launcher_window(HWND window)
     SetWindowPos(window, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_SHOWWINDOW);
     window_shown = 1;
     play_sound_effect(SOUND_ACTIVATION);
+    SetTimer(window, TIMER_PLACE_POINTER, 1, nullptr);
+}
 
+void place_pointer_on_centre(HWND window)
+{
+    if (window_shown != 1) {
+        return;
+    }
+    RECT rect = {};
     GetWindowRect(window, &rect);
     Point offset = centre_cell_offset(display_class);
     SetCursorPos(rect.left + offset.x, rect.top + offset.y);

@@ -10,8 +10,13 @@ void restore_window_location(HWND window);
 void store_window_location(HWND window);
 
 // Shows the window topmost where the options put it, inside the work area of its monitor,
-// plays the activation sound and puts the pointer on the centre cell.
+// plays the activation sound and has the pointer put on the centre cell right after it is
+// up (TIMER_PLACE_POINTER): under Wine a placed pointer passes the low-level hook's own
+// thread, and the window would otherwise wait for that before it appears.
 void show_launcher_window(HWND window);
+
+// TIMER_PLACE_POINTER: the pointer onto the centre cell of the shown window.
+void place_pointer_on_centre(HWND window);
 
 // Hides the window, keeping its place when the options remember it; no panel stays lit.
 void hide_launcher_window(HWND window);

@@ -135,6 +135,7 @@ TEST_F(LauncherWindow, ChordShowsTheWindowTopmostWithThePointerOnTheCentreCell)
 
     RECT rect;
     GetWindowRect(window, &rect);
+    pump(100); // the pointer goes onto the centre cell right after the window is up
     POINT pointer;
     GetCursorPos(&pointer);
     int offset_x = display_class == 1 ? 175 : 205;
