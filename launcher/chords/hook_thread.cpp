@@ -3,6 +3,7 @@
 #include "chordhook/chordhook.h"
 #include "chords/chord_pass.h"
 #include "state/window_state.h"
+#include "testing.h"
 
 namespace {
 
@@ -189,6 +190,11 @@ void publish_notification_state(int32_t state)
     if (hook_window != nullptr) {
         PostMessageA(hook_window, HOOK_NOTIFICATION, static_cast<WPARAM>(state), 0);
     }
+}
+
+void wait_for_hook_thread()
+{
+    request(WM_NULL, 0, true);
 }
 
 DWORD hook_thread_id()

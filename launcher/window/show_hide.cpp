@@ -118,7 +118,11 @@ void show_launcher_window(HWND window)
     SetWindowPos(window, HWND_TOPMOST, place.x, place.y, size.cx, size.cy, SWP_SHOWWINDOW);
     window_shown = 1;
     play_sound_effect(SOUND_ACTIVATION);
-    SetTimer(window, TIMER_PLACE_POINTER, 1, nullptr);
+    // A second start shows the running copy's window, whose timers it cannot set: there the
+    // pointer goes at once.
+    if (SetTimer(window, TIMER_PLACE_POINTER, 1, nullptr) == 0) {
+        place_pointer_on_centre(window);
+    }
 }
 
 void place_pointer_on_centre(HWND window)

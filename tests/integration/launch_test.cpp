@@ -13,6 +13,7 @@
 #include "launch/launch_chain.h"
 #include "launch/launch_pipeline.h"
 #include "options/sound.h"
+#include "testing.h"
 #include "options/sound_player.h"
 #include "launcher_fixture.h"
 #include "panel_points.h"
@@ -48,6 +49,7 @@ TEST_F(Launch, AMissingProgramIsReportedInWordsAndTheWindowStays)
     EXPECT_EQ(DialogAnswerer::error_texts()[0], "The specified file was not found.");
     EXPECT_EQ(window_shown, 1);
     EXPECT_EQ(launch_allowed, 1);
+    wait_for_hook_thread();
     EXPECT_EQ(_remove_module(), 1) << "the hook is back after the launch";
 }
 
