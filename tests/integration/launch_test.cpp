@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <mmsystem.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -146,8 +147,24 @@ std::string copy_of_probe()
     return copy;
 }
 
+// How many processes run the program of this name: a started console program brings a
+// console host of its own, which can take the foreground while it comes and goes.
+int processes_named(const char* name)
+{
+    int count = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        count += lstrcmpiA(entry.szExeFile, name) == 0 ? 1 : 0;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
 TEST_F(Launch, AfterAStartTheWindowStaysAsItIsUntilTheProgramTakesTheForegroundOrTheWaitEnds)
 {
+    const int console_hosts = processes_named("conhost.exe");
     HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_POPUP | WS_VISIBLE, 700, 500, 100, 100, nullptr,
                                  nullptr, nullptr, nullptr);
     struct Case {
@@ -187,6 +204,11 @@ TEST_F(Launch, AfterAStartTheWindowStaysAsItIsUntilTheProgramTakesTheForegroundO
         pump(HIDE_AFTER_START_MS * 3);
         EXPECT_EQ(window_shown, c.shown_after_wait ? 1 : 0) << c.meanwhile;
         EXPECT_EQ(IsWindowVisible(window) != FALSE, c.shown_after_wait) << c.meanwhile;
+        // The started program and its console are gone before the next case: neither may
+        // take the foreground in the middle of it.
+        EXPECT_TRUE(pump_until([&] {
+            return processes_named("started.exe") == 0 && processes_named("conhost.exe") <= console_hosts;
+        })) << c.meanwhile;
     }
     DestroyWindow(other);
     std::string log = program.substr(0, program.rfind('.')) + ".log";
