@@ -4,7 +4,10 @@
 #define CHORDHOOK_BUILD
 #include "chordhook.h"
 
+#include <cstring>
+
 #include "chord_state.h"
+#include "chordhook/full_screen.h"
 
 // The in-process hook of old Windows runs inside every process the system maps this
 // library into, so its handle and target live in a shared section. Only that variant uses
@@ -91,13 +94,77 @@ extern "C" void __cdecl _ask_module(UINT message)
     shared.ask_message = message;
 }
 
-// Only at a chord's completing press: asks the target whether the program under the pointer
-// keeps the chord. Both hook structures begin with the pointer's place. A target that does
-// not answer in time gets the chord, as it would without asking.
-static bool program_keeps_chord(const SharedHookData& state, LPARAM lparam)
+// The press completes a chord only while the other button is really down: a press whose
+// release went unseen (on a secure desktop, or while the session was locked) is no chord.
+// The asynchronous state reports the physical buttons; the messages name the logical ones.
+static bool other_button_down(WPARAM message)
+{
+    bool other_is_right = message == WM_LBUTTONDOWN;
+    if (GetSystemMetrics(SM_SWAPBUTTON) != 0) {
+        other_is_right = !other_is_right;
+    }
+    return (GetAsyncKeyState(other_is_right ? VK_RBUTTON : VK_LBUTTON) & 0x8000) != 0;
+}
+
+// Whether this process's program is on the rules' list.
+static bool this_program_listed(const ChordRules& rules)
+{
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path) {
+        return false;
+    }
+    const char* name = path;
+    for (const char* c = path; *c != 0; ++c) {
+        if (*c == '\\' || *c == '/' || *c == ':') {
+            name = c + 1;
+        }
+    }
+    UINT32 count = rules.program_count < CHORD_RULES_PROGRAMS ? rules.program_count : CHORD_RULES_PROGRAMS;
+    for (UINT32 i = 0; i < count; ++i) {
+        // Any program can write the rules: a name without its end is no name.
+        const char* listed = rules.programs[i];
+        if (memchr(listed, 0, CHORD_RULES_NAME_SIZE) != nullptr && lstrcmpiA(listed, name) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The in-process hook's decision, inside the program under the pointer: from the launcher's
+// published rules and this process's own facts, without a message to anyone.
+static bool kept_by_this_program(WPARAM message)
+{
+    if (!other_button_down(message)) {
+        return true;
+    }
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, CHORD_RULES_MAPPING);
+    if (mapping == nullptr) {
+        return false;
+    }
+    bool kept = false;
+    const auto* rules =
+        static_cast<const ChordRules*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(ChordRules)));
+    if (rules != nullptr) {
+        kept = rules->paused == 1 ||
+               (rules->full_screen_passes == 1 && full_screen_in_front(foreground_facts(rules->notification_state))) ||
+               this_program_listed(*rules);
+        UnmapViewOfFile(rules);
+    }
+    CloseHandle(mapping);
+    return kept;
+}
+
+// Only at a chord's completing press, when the launcher asks for it: whether the program
+// under the pointer keeps the chord. The low-level hook asks its target, a window on the
+// hook's own thread (a direct call); both hook structures begin with the pointer's place.
+static bool program_keeps_chord(const SharedHookData& state, WPARAM message, LPARAM lparam)
 {
     if (state.ask_message == 0) {
         return false;
+    }
+    if (!low_level_in_use) {
+        return kept_by_this_program(message);
     }
     const POINT& point = *reinterpret_cast<const POINT*>(lparam);
     DWORD_PTR answer = 0;
@@ -114,7 +181,7 @@ extern "C" LRESULT CALLBACK _proc_module(int code, WPARAM wparam, LPARAM lparam)
         events_seen = events_seen + 1;
     }
     if (code >= 0 && lparam != 0 && chord_step(flags, static_cast<uint32_t>(wparam)) == 1 &&
-        !program_keeps_chord(state, lparam)) {
+        !program_keeps_chord(state, wparam, lparam)) {
         // Posted, never sent: a hook procedure that waits for the launcher can overrun the
         // system's hook time-out and be removed without notice.
         PostMessageA(state.target_window, WM_CHORD_ACTIVATE, 0, 0);

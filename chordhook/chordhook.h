@@ -27,10 +27,12 @@ LRESULT CALLBACK _proc_module(int code, WPARAM wparam, LPARAM lparam);
 #endif
 // How many events the hook procedure has been called for in this process (wraps around).
 CHORDHOOK_API LONG __cdecl _seen_module(void);
-// From now on, at each chord's completing press, sends this message to the target window
-// (lParam: the pointer's screen x and y in its low and high words) and leaves both presses
-// to the program when the answer is CHORD_KEPT_BY_PROGRAM; 0 stops asking. Moves, other
-// presses and releases never ask.
+// From now on, at each chord's completing press, asks whether the program under the pointer
+// keeps the chord, and leaves both presses to it when it does; 0 stops asking. Moves, other
+// presses and releases never ask. The low-level hook sends this message to its target window,
+// which lives on the hook's own thread (lParam: the pointer's screen x and y in its low and
+// high words; the answer CHORD_KEPT_BY_PROGRAM keeps the chord). The in-process hook runs in
+// other programs and never sends: it decides from the rules in CHORD_RULES_MAPPING.
 CHORDHOOK_API void __cdecl _ask_module(UINT message);
 }
 
@@ -42,6 +44,21 @@ inline HOOKPROC chordhook_procedure()
         reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("chordhook.dll"), "_proc_module")));
 }
 #endif
+
+// The rules the in-process hook decides by, kept current by the launcher in a named shared
+// memory of the session. Any program of the user can read or write it, as it can the library's
+// shared section: at worst chords go to the wrong side.
+#define CHORD_RULES_MAPPING "Local\\VantrelChordRules"
+#define CHORD_RULES_PROGRAMS 64
+#define CHORD_RULES_NAME_SIZE 260
+
+struct ChordRules {
+    INT32 paused;             // every program keeps its chords
+    INT32 full_screen_passes; // a full-screen program keeps its chords
+    INT32 notification_state; // the system's last word on the foreground, 0 when unknown
+    UINT32 program_count;     // the listed programs that keep their chords
+    char programs[CHORD_RULES_PROGRAMS][CHORD_RULES_NAME_SIZE]; // file names, each ending in its field
+};
 
 // The answer to the ask message that leaves the chord to the program under the pointer.
 #define CHORD_KEPT_BY_PROGRAM 1

@@ -194,8 +194,6 @@ static INT_PTR CALLBACK launcher_window_proc(HWND window, UINT message, WPARAM w
     case WM_CHORD_ACTIVATE:
         on_chord_activate();
         return set_result(window, 1);
-    case WM_CHORD_QUESTION:
-        return set_result(window, answer_in_process_question(x, y));
     case WM_TIMER:
         on_timer(window, wparam);
         return FALSE;

@@ -9,6 +9,7 @@
 #include "chords/chord_settings.h"
 #include "chords/hook_health.h"
 #include "chords/hook_thread.h"
+#include "chords/in_process_rules.h"
 #include "state/window_state.h"
 #include "testing.h"
 
@@ -76,7 +77,9 @@ int install_chord_hook(bool wait)
         result = install_hook_on_thread(main_window, wait);
     } else {
         result = _install_module(main_window);
-        // Full-screen and listed programs, and a pause, keep their chords: asked at each chord.
+        // Full-screen and listed programs, and a pause, keep their chords: decided at each
+        // chord by the hook, from the rules published here.
+        publish_chord_settings();
         _ask_module(WM_CHORD_QUESTION);
     }
     hook_installed = result == 1;
@@ -99,13 +102,11 @@ void publish_chord_settings()
 {
     // Asking the shell can take a while: never where the hook waits, and only when it counts.
     int32_t state = chord_settings.full_screen_passes == 1 ? notification_state_now() : 0;
-    publish_to_hook_thread(chord_settings, state);
-}
-
-int answer_in_process_question(int x, int y)
-{
-    static ProgramNameCache names;
-    return chord_kept_by_program(chord_settings, notification_state_now(), names, x, y);
+    if (is_vista_or_later()) {
+        publish_to_hook_thread(chord_settings, state);
+    } else {
+        publish_in_process_rules(chord_settings, state);
+    }
 }
 
 void end_chord_hook()

@@ -16,13 +16,10 @@ bool chord_hook_installed();
 // Removes the hook and ends its thread; at Shutdown.
 void end_chord_hook();
 
-// Gives the hook's thread the chord settings as they are now (after a load, an Apply, a
-// pause), with the system's notification state when full-screen programs keep their chords.
+// Gives the hook the chord settings as they are now (after a load, an Apply, a pause), with
+// the system's notification state when full-screen programs keep their chords: to the
+// low-level hook's thread, or where the in-process hook of old Windows reads them.
 void publish_chord_settings();
-
-// The in-process hook's question at a chord's completing press, answered on the window's
-// thread (old Windows only).
-int answer_in_process_question(int x, int y);
 
 // Removes whatever is left of the hook and installs it again. Used after the system may
 // have dropped the hook (cancelled log-off, resume, unlock, and the periodic check); does

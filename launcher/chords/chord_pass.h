@@ -5,37 +5,8 @@
 
 #include <cstdint>
 
+#include "chordhook/full_screen.h"
 #include "chords/chord_settings.h"
-#include "state/display_class.h"
-
-// SHQueryUserNotificationState's answers.
-enum NotificationState : int32_t {
-    NOTIFICATION_NOT_PRESENT = 1,
-    NOTIFICATION_BUSY = 2,
-    NOTIFICATION_D3D_FULL_SCREEN = 3,
-    NOTIFICATION_PRESENTATION_MODE = 4,
-    NOTIFICATION_ACCEPTS = 5,
-    NOTIFICATION_QUIET_TIME = 6,
-    NOTIFICATION_APP = 7,
-};
-
-// What the system says of the foreground window.
-struct Foreground {
-    int32_t notification_state;  // 0 when the system could not say
-    int32_t has_window;          // there is a foreground window
-    int32_t shell_window;        // it is the desktop or the taskbar
-    Area window;                 // its rectangle
-    Area monitor;                // the whole of its monitor
-    int32_t maximised_captioned; // a maximised window with a caption: an ordinary window
-};
-
-// A program is full screen when the system says so (a Direct3D full-screen program, a
-// presentation), or when the foreground window, other than the desktop or the taskbar,
-// covers its whole monitor. A maximised window with a caption is an ordinary window even
-// where its borders reach past a monitor without a taskbar, unless the system also says it
-// is busy (a video played full screen in it). Busy alone, over a window that does not cover
-// its monitor, is not full screen.
-bool full_screen_in_front(const Foreground& foreground);
 
 // The program file names of recently pointed-at top-level windows, so that a chord over a
 // window seen before costs no lookup of its process. A window handle can be used again by a

@@ -1,8 +1,6 @@
 // The facts the chord decision needs, asked of the system only at a chord's completing press.
 #include <windows.h>
 
-#include <initializer_list>
-
 #include "chords/chord_pass.h"
 #include "files/process_image.h"
 
@@ -18,45 +16,6 @@ int32_t notification_state_now()
         return 0;
     }
     return state;
-}
-
-static bool is_shell_window(HWND window)
-{
-    if (window == GetDesktopWindow() || window == GetShellWindow()) {
-        return true;
-    }
-    char name[32] = {};
-    GetClassNameA(window, name, sizeof name);
-    for (const char* shell : {"Progman", "WorkerW", "Shell_TrayWnd", "#32769"}) {
-        if (lstrcmpiA(name, shell) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-static Foreground foreground_facts(int32_t notification_state)
-{
-    Foreground facts = {};
-    facts.notification_state = notification_state;
-    HWND window = GetForegroundWindow();
-    if (window != nullptr) {
-        window = GetAncestor(window, GA_ROOT);
-    }
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    RECT rect = {};
-    if (window != nullptr && GetWindowRect(window, &rect) &&
-        GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        facts.has_window = 1;
-        facts.shell_window = is_shell_window(window) ? 1 : 0;
-        LONG style = GetWindowLongA(window, GWL_STYLE);
-        facts.maximised_captioned = (style & WS_MAXIMIZE) != 0 && (style & WS_CAPTION) == WS_CAPTION ? 1 : 0;
-        facts.window = Area{rect.left, rect.top, rect.right, rect.bottom};
-        facts.monitor =
-            Area{monitor.rcMonitor.left, monitor.rcMonitor.top, monitor.rcMonitor.right, monitor.rcMonitor.bottom};
-    }
-    return facts;
 }
 
 const char* program_name_of_window(ProgramNameCache& names, uintptr_t window_value)

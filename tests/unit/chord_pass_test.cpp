@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr Area MONITOR = {0, 0, 1280, 1024};
-constexpr Area SECOND_MONITOR = {1280, 0, 3200, 1080};
+constexpr ScreenArea MONITOR = {0, 0, 1280, 1024};
+constexpr ScreenArea SECOND_MONITOR = {1280, 0, 3200, 1080};
 
 TEST(FullScreen, TheSystemsWordOrAWindowCoveringItsWholeMonitorOtherThanTheShell)
 {
