@@ -362,14 +362,17 @@ def hung_share_desktop(args, only, plain_activation, watch_class):
             say("activation ratio (eight silent panels / plain activation medians): %.2f" %
                 (statistics.median(hung) / statistics.median(plain_activation)))
         started = time.monotonic()
+        kept = 0
         for cycle in range(30):
             desktop.chord(150 + (cycle % 10) * 7, 150)
             wait_until(desktop.is_visible, 5)
             desktop.xdotool("click", 5)
             desktop.key("alt+F4")
-            wait_until(lambda: not desktop.is_visible(), 5)
-        say("hung share: threads after 30 activations with wheel notches in %.0f s: %d (at start-up %d)" %
-            (time.monotonic() - started, len(thread_switches(pid)), at_start))
+            # A window without the keyboard stays up; the next chord brings it up again all the same.
+            kept += 0 if wait_until(lambda: not desktop.is_visible(), 1) else 1
+        say("hung share: threads after 30 activations with wheel notches in %.0f s: %d (at start-up %d); "
+            "Alt+F4 left the window up %d times" % (time.monotonic() - started, len(thread_switches(pid)), at_start,
+                                                     kept))
         if probe is not None:
             cycles = subprocess.Popen([desktop.loader, os.path.join(desktop.install_folder, "session_tool.exe"),
                                        "cycles", "400"], env=desktop.env, cwd=desktop.install_folder,

@@ -9,8 +9,12 @@ HookVerdict judge_hook(HookWatch& watch, MouseSample mouse, uint32_t events_seen
 {
     HookVerdict verdict = HookVerdict::quiet;
     bool mouse_input = mouse.x != watch.last.x || mouse.y != watch.last.y || mouse.buttons != watch.last.buttons;
-    if (watch.primed != 0 && mouse_input) {
-        verdict = events_seen == watch.events_seen ? HookVerdict::dropped : HookVerdict::busy;
+    // Events the hook saw prove it alive, also where the pointer came back to the same place
+    // and the buttons were up again at both samples (clicks in one spot).
+    if (watch.primed != 0 && events_seen != watch.events_seen) {
+        verdict = HookVerdict::busy;
+    } else if (watch.primed != 0 && mouse_input) {
+        verdict = HookVerdict::dropped;
     }
     if (verdict == HookVerdict::busy) {
         watch.fruitless_reinstalls = 0;

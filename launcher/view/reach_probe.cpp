@@ -43,6 +43,7 @@ DWORD WINAPI answer_job(void* parameter)
     DWORD root_error = error_of(job->root);
     for (int i = 0; i < job->answer.count; ++i) {
         ItemAnswer& answer = job->answer.answers[i];
+        answer.asked = true;
         answer.reach = judge_target(root_error, root_error == 0 ? error_of(job->items[i]) : 0);
         SHFILEINFOA info = {};
         if (answer.reach == TargetReach::present &&

@@ -2,7 +2,6 @@
 pulled out) against panels whose target was deleted: the first are kept with their
 connections through activations, a section change, a save and a Shutdown, and show as before
 once the drive is back; the second are emptied as always."""
-import ctypes
 import os
 import subprocess
 import time
@@ -10,6 +9,7 @@ import unittest
 
 import records
 from desktop import WineDesktop, thread_switches, wait_until
+from fuse_share import Share, answer, hanging_mount
 from panel_points import PANELS
 
 PANEL1, PANEL2, PANEL3 = PANELS[1], PANELS[2], PANELS[3]
@@ -17,6 +17,13 @@ NAME_LABELS = [1025, 1026, 1027, 1028, 1030, 1031, 1032, 1033]
 STATUS_LINE = 1079
 ON_THE_DRIVE = "Q:\\Reports\\Report.txt"
 DELETED = "C:\\Gone\\gone.txt"
+
+
+def status_over(desktop, report, point):
+    """The status line with the pointer over the panel at point."""
+    desktop.move(report["client"][0] + point[0], report["client"][1] + point[1])
+    wait_until(lambda: desktop.report()["text"][STATUS_LINE] != "", 5)
+    return desktop.report()["text"][STATUS_LINE]
 
 
 class OutOfReach(unittest.TestCase):
@@ -49,9 +56,7 @@ class OutOfReach(unittest.TestCase):
         return self.desktop.report()
 
     def status_over(self, report, point):
-        self.desktop.move(report["client"][0] + point[0], report["client"][1] + point[1])
-        wait_until(lambda: self.desktop.report()["text"][STATUS_LINE] != "", 5)
-        return self.desktop.report()["text"][STATUS_LINE]
+        return status_over(self.desktop, report, point)
 
     def test_a_pulled_drive_keeps_its_panels_and_a_deleted_file_empties_its_own(self):
         self.start_launcher()
@@ -85,21 +90,6 @@ class OutOfReach(unittest.TestCase):
         report = self.show()
         self.assertNotEqual(report["text"][NAME_LABELS[0]], "")
         self.assertNotIn("not reachable", self.status_over(report, PANEL1))
-
-
-def hanging_mount(folder):
-    """A file system at folder that never answers: every look at a file in it waits until the
-    returned descriptor is closed. None where mounting is not allowed."""
-    try:
-        device = os.open("/dev/fuse", os.O_RDWR)
-    except OSError:
-        return None
-    libc = ctypes.CDLL(None, use_errno=True)
-    options = "fd=%d,rootmode=40000,user_id=0,group_id=0" % device
-    if libc.mount(b"vantrel-hang", folder.encode(), b"fuse", 0, options.encode()) != 0:
-        os.close(device)
-        return None
-    return device
 
 
 class HangingServer(unittest.TestCase):
@@ -163,6 +153,23 @@ class HangingServer(unittest.TestCase):
             self.desktop.xdotool("click", 4)
         self.assertLessEqual(self.threads(), at_start + 2, "workers piled up on the silent server")
         os.unlink(drive)
+        report = self.desktop.report()
+        self.assertEqual([report["text"][label] for label in NAME_LABELS], self.names)
+
+        # The server answers again: the questions that were out come back, and the panels on
+        # the share draw as before.
+        answer(self.device, Share({"": {name: b"text" for name in self.names[:7] if name.endswith(".txt")},
+                                   "Reports": {"Q.txt": b"text"}}))
+
+        def share_reached():
+            self.desktop.key("alt+F4")
+            self.desktop.chord(150, 150)
+            if not wait_until(self.desktop.is_visible, 5):
+                return False
+            report = self.desktop.report()
+            return all("not reachable" not in status_over(self.desktop, report, PANELS[panel]) for panel in (1, 3))
+
+        self.assertTrue(wait_until(share_reached, 20), "the share's panels still show as not reachable")
         report = self.desktop.report()
         self.assertEqual([report["text"][label] for label in NAME_LABELS], self.names)
 
