@@ -18,6 +18,8 @@
 #include <shlguid.h>
 #include <shlobj.h>
 
+#include "files/dll_search.h"
+
 namespace {
 
 // The text after the first `count` arguments, split the way the C runtime splits them.
@@ -170,6 +172,8 @@ int start_elevated(const wchar_t* file, const wchar_t* parameters)
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int)
 {
+    // The starter runs from a temporary folder, with administrator rights for "elevated".
+    restrict_dll_search();
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     if (arguments == nullptr || count < 3) {

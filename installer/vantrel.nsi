@@ -29,6 +29,7 @@ Unicode true
 ; Exit codes besides NSIS's own (1 cancelled, 2 aborted).
 !define EXIT_OTHER_MODE 3
 !define EXIT_NOT_STARTED 4
+!define EXIT_FOLDER_REFUSED 5
 ; The starter's own codes when it asks for administrator rights.
 !define STARTER_DECLINED 10
 !define STARTER_NOT_STARTED 11
@@ -65,6 +66,7 @@ Var ModePage.AllUsers
 Var ChosenFolder   ; the folder given with /D=, if any
 Var UserData       ; uninstaller: the data folder of the user who runs it
 Var RemoveData     ; uninstaller: 1 when the user's panels and settings go too
+Var ElevateLater   ; uninstaller: 1 when the program goes for all users after the confirm page
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -72,6 +74,7 @@ Var RemoveData     ; uninstaller: 1 when the user's panels and settings go too
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipInInner
 !insertmacro MUI_PAGE_WELCOME
 Page custom ModePageShow ModePageLeave
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryPageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN
@@ -277,6 +280,77 @@ Function OtherModeInstalled
   Exch $0
 FunctionEnd
 
+; Whether the folder may hold an all-users install: only a folder under Program Files (either
+; one), which only administrators can change; anywhere else any user could replace the
+; program that every user's log-on starts. The path is made whole first ("..\" and the like).
+; 1 or 0 on the stack.
+Function AllUsersFolderAllowed
+  Exch $0
+  Push $1
+  Push $2
+  System::Call 'kernel32::GetFullPathNameW(w r0, i ${NSIS_MAX_STRLEN}, w .r1, p 0) i .r2'
+  StrCpy $0 0
+  ${If} $2 <> 0
+    Push "$PROGRAMFILES64\"
+    Call IsUnder
+    Pop $0
+    ${If} $0 == 0
+      Push "$PROGRAMFILES32\"
+      Call IsUnder
+      Pop $0
+    ${EndIf}
+  ${EndIf}
+  Pop $2
+  Pop $1
+  Exch $0
+FunctionEnd
+
+; Whether $1 lies inside the folder on the stack (ending in a backslash), letter case aside.
+Function IsUnder
+  Exch $0
+  Push $2
+  Push $3
+  StrLen $2 $0
+  StrCpy $3 $1 $2
+  ${If} $3 == $0
+  ${AndIf} $1 != $0
+    StrCpy $0 1
+  ${Else}
+    StrCpy $0 0
+  ${EndIf}
+  Pop $3
+  Pop $2
+  Exch $0
+FunctionEnd
+
+!define FOLDER_REFUSED_TEXT "Vantrel for all users can only be installed in a folder under Program Files, which only administrators can change.$\r$\nChoose a folder there, or install Vantrel just for you."
+
+; A refused folder stops a silent install before anything is written.
+Function RefuseAllUsersFolderSilently
+  ${If} $MultiUser.InstallMode == "AllUsers"
+    Push $INSTDIR
+    Call AllUsersFolderAllowed
+    Pop $0
+    ${If} $0 == 0
+      MessageBox MB_OK|MB_ICONSTOP "${FOLDER_REFUSED_TEXT}" /SD IDOK
+      SetErrorLevel ${EXIT_FOLDER_REFUSED}
+      Quit
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+Function DirectoryPageLeave
+  ${If} $MultiUser.InstallMode == "AllUsers"
+    Push $INSTDIR
+    Call AllUsersFolderAllowed
+    Pop $0
+    ${If} $0 == 0
+      MessageBox MB_OK|MB_ICONSTOP "${FOLDER_REFUSED_TEXT}"
+      Abort
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
 Function .onInit
   !if "${ARCH}" == "amd64"
     SetRegView 64
@@ -290,6 +364,13 @@ Function .onInit
     Call HasAdministratorRights
     Pop $0
     ${If} $0 == 0
+      ; A folder that will be refused is refused before anyone is asked for rights.
+      ${If} ${Silent}
+      ${AndIf} $ChosenFolder != ""
+        StrCpy $MultiUser.InstallMode "AllUsers"
+        StrCpy $INSTDIR $ChosenFolder
+        Call RefuseAllUsersFolderSilently
+      ${EndIf}
       Push $Parameters
       Call ContinueElevated
       Pop $0
@@ -300,6 +381,9 @@ Function .onInit
   !insertmacro MULTIUSER_INIT
   ${If} $ChosenFolder != ""
     StrCpy $INSTDIR $ChosenFolder
+  ${EndIf}
+  ${If} ${Silent}
+    Call RefuseAllUsersFolderSilently
   ${EndIf}
   ${If} ${Silent}
   ${OrIf} $Inner == 1
@@ -471,25 +555,39 @@ FunctionEnd
 ; ---------------------------------------------------------------------------------------
 ; The uninstaller.
 
+; Removes a folder of the user's data: as a link when it is one, else its files and then the
+; folder if it is empty.
+!macro REMOVE_DATA_SUBFOLDER name
+  Push "$UserData\${name}"
+  Call un.IsLink
+  Pop $0
+  ${If} $0 == 1
+    !insertmacro REMOVE_LINK "$UserData\${name}"
+  ${Else}
+    Delete "$UserData\${name}\*.*"
+    RMDir "$UserData\${name}"
+  ${EndIf}
+!macroend
+
+; Removes a link to a folder, never what it leads to: a junction or a folder's symbolic link
+; goes with RMDir; a link that the system takes for a file goes with Delete.
+!macro REMOVE_LINK path
+  RMDir "${path}"
+  ${If} ${FileExists} "${path}\*.*"
+    Delete "${path}"
+  ${EndIf}
+!macroend
+
 Function un.onInit
   !if "${ARCH}" == "amd64"
     SetRegView 64
   !endif
+  ; The user's data is only ever this account's own data folder, removed by this account's
+  ; own copy: the copy with administrator rights never touches it, and no folder named on
+  ; the command line is removed.
   SetShellVarContext current
   StrCpy $UserData "$LOCALAPPDATA\${MAKER}\${PRODUCT}"
   Call un.ReadCommandLine
-  ; The copy with administrator rights may run as another account (an administrator's
-  ; password typed by a standard user): the data folder is the one of the user who started
-  ; the uninstall, handed on by the first copy, and only ever a Vantrel data folder.
-  ${If} $Inner == 1
-    ClearErrors
-    ${un.GetOptions} $Parameters "/UserData=" $0
-    StrCpy $1 $0 "" -17
-    ${IfNot} ${Errors}
-    ${AndIf} $1 == "\${MAKER}\${PRODUCT}"
-      StrCpy $UserData $0
-    ${EndIf}
-  ${EndIf}
   ; The copy for all users is the one recorded in HKLM, whatever the command line says.
   Push HKLM
   Call un.RecordedFolder
@@ -501,11 +599,17 @@ Function un.onInit
     Call un.HasAdministratorRights
     Pop $1
     ${If} $1 == 0
-      Push '$Parameters /UserData="$UserData" _?=$INSTDIR'
-      Call un.ContinueElevated
-      Pop $1
-      SetErrorLevel $1
-      Quit
+      ${IfNot} ${Silent}
+        ; The user answers the confirm page here; the program is then removed by a copy
+        ; with administrator rights, and the data by this one.
+        StrCpy $ElevateLater 1
+      ${Else}
+        Push '$Parameters _?=$INSTDIR'
+        Call un.ContinueElevated
+        Pop $1
+        SetErrorLevel $1
+        Quit
+      ${EndIf}
     ${EndIf}
   ${EndIf}
   !insertmacro MULTIUSER_UNINIT
@@ -516,6 +620,10 @@ FunctionEnd
 
 Var RemoveDataBox
 Function un.ConfirmPageShow
+  ; The copy with administrator rights only removes the program: the user answered already.
+  ${If} $Inner == 1
+    Abort
+  ${EndIf}
   !insertmacro MUI_HEADER_TEXT "Uninstall Vantrel" "Remove Vantrel from this computer."
   nsDialogs::Create 1018
   Pop $0
@@ -528,6 +636,70 @@ FunctionEnd
 
 Function un.ConfirmPageLeave
   ${NSD_GetState} $RemoveDataBox $RemoveData
+  ${If} $ElevateLater == 1
+    Push '$Parameters _?=$INSTDIR'
+    Call un.ContinueElevated
+    Pop $1
+    ${If} $1 == ${STARTER_DECLINED}
+    ${OrIf} $1 == ${STARTER_NOT_STARTED}
+      Abort
+    ${EndIf}
+    ${If} $1 == 0
+    ${AndIf} $RemoveData == ${BST_CHECKED}
+      Call un.RemoveUserData
+    ${EndIf}
+    SetErrorLevel $1
+    Quit
+  ${EndIf}
+FunctionEnd
+
+; 1 on the stack when the path is a link (a junction or a symbolic link), else 0.
+Function un.IsLink
+  Exch $0
+  System::Call 'kernel32::GetFileAttributesW(w r0) i .r0'
+  ${If} $0 = -1
+    StrCpy $0 0
+  ${Else}
+    IntOp $0 $0 & 0x400  ; FILE_ATTRIBUTE_REPARSE_POINT
+    ${If} $0 <> 0
+      StrCpy $0 1
+    ${EndIf}
+  ${EndIf}
+  Exch $0
+FunctionEnd
+
+; Removes what Vantrel writes in the user's data folder and nothing else: the data files by
+; name, the files in Shortcuts and Text, then each folder if it is empty. A link is removed
+; as a link, its target untouched: the data folder or its parent being one, or a link in
+; place of Shortcuts or Text; a link in place of a file is the file. A file that Vantrel never
+; wrote stays, and with it the folder; the user is told.
+Function un.RemoveUserData
+  Push $0
+  Push $1
+  Push "$LOCALAPPDATA\${MAKER}"
+  Call un.IsLink
+  Pop $0
+  Push "$UserData"
+  Call un.IsLink
+  Pop $1
+  ${If} $0 == 1
+    !insertmacro REMOVE_LINK "$LOCALAPPDATA\${MAKER}"
+  ${ElseIf} $1 == 1
+    !insertmacro REMOVE_LINK "$UserData"
+  ${ElseIf} ${FileExists} "$UserData\*.*"
+    Delete "$UserData\Launcher.*"
+    Delete "$UserData\Vantrel.ini"
+    !insertmacro REMOVE_DATA_SUBFOLDER "Shortcuts"
+    !insertmacro REMOVE_DATA_SUBFOLDER "Text"
+    RMDir "$UserData"
+    ${If} ${FileExists} "$UserData\*.*"
+      DetailPrint "$UserData holds files that Vantrel did not write; it was left in place."
+      MessageBox MB_OK|MB_ICONINFORMATION "Vantrel's panels and settings were removed. The folder $UserData was left in place because it holds files that Vantrel did not write." /SD IDOK
+    ${EndIf}
+  ${EndIf}
+  RMDir "$LOCALAPPDATA\${MAKER}"
+  Pop $1
+  Pop $0
 FunctionEnd
 
 Section "Uninstall"
@@ -577,9 +749,10 @@ Section "Uninstall"
   DeleteRegValue SHCTX "${INSTALL_KEY}" "path"
   DeleteRegKey /ifempty SHCTX "${INSTALL_KEY}"
   DeleteRegKey /ifempty SHCTX "SOFTWARE\${MAKER}"
-  ; The user's panels and options are theirs: removed only when asked for (never silently).
+  ; The user's panels and options are theirs: removed only when asked for (never silently),
+  ; and only by the user's own copy.
   ${If} $RemoveData == ${BST_CHECKED}
-    RMDir /r "$UserData"
-    RMDir "$UserData\.."
+  ${AndIf} $Inner != 1
+    Call un.RemoveUserData
   ${EndIf}
 SectionEnd

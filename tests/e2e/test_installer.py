@@ -24,6 +24,11 @@ INSTALL_KEY = "SOFTWARE\\Brasmoor\\Vantrel"
 UNINSTALL_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vantrel"
 RUN_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Run"
 EXIT_OTHER_MODE = 3
+EXIT_FOLDER_REFUSED = 5
+UNINSTALL_CAPTION = "Vantrel Uninstall"
+REMOVE_DATA_BOX = "Also remove my panels and settings"
+# What Vantrel writes in its data folder, and a file of the user's own beside it.
+VANTREL_DATA = ["Launcher.lst", "Launcher.opt", "Launcher.con", "Vantrel.ini", "Shortcuts/a.lnk", "Text/1.txt"]
 
 
 class FileOpens:
@@ -94,11 +99,52 @@ class Setup(unittest.TestCase):
         self.assertTrue(wait_until(lambda: not os.path.exists(os.path.join(folder, "Uninstall.exe")), 60),
                         "the uninstaller did not finish")
 
+    def click(self, caption, text, timeout=60):
+        """Clicks a button of a shown setup window once it is there."""
+        self.assertTrue(wait_until(lambda: self.desktop.run_program("session_tool.exe", "click", caption,
+                                                                    text).returncode == 0, timeout),
+                        "no button %r in a window %r" % (text, caption))
+
+    def uninstall_removing_data(self, folder, *switches, env=None, expect_notice=False):
+        """The uninstaller's wizard with the box ticked, as a user goes through it."""
+        wizard = subprocess.Popen([self.desktop.loader, os.path.join(folder, "Uninstall.exe")] + list(switches),
+                                  env=env or self.desktop.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(wizard.kill)
+        self.click(UNINSTALL_CAPTION, REMOVE_DATA_BOX)
+        self.click(UNINSTALL_CAPTION, "&Uninstall")
+        if expect_notice:
+            self.click(UNINSTALL_CAPTION, "OK")
+        self.click(UNINSTALL_CAPTION, "&Close")
+        self.assertTrue(wait_until(lambda: not os.path.exists(os.path.join(folder, "Uninstall.exe")), 60),
+                        "the uninstaller did not finish")
+        self.assertTrue(wait_until(lambda: self.desktop.run_program("session_tool.exe", "click", UNINSTALL_CAPTION,
+                                                                    "&Close").returncode == 101, 60),
+                        "the uninstaller's window stayed")
+
+    @staticmethod
+    def write_files(folder, names):
+        for name in names:
+            path = os.path.join(folder, name)
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "wb") as f:
+                f.write(b"kept")
+
+    @staticmethod
+    def files_under(folder):
+        return sorted(os.path.relpath(os.path.join(root, name), folder)
+                      for root, _, names in os.walk(folder) for name in names)
+
     def windows_path(self, path):
         return "C:\\" + os.path.relpath(path, self.desktop.drive_c("C:\\")).replace("/", "\\")
 
     def setup(self, *switches, env=None):
         return self.start_and_wait(SETUP, *switches, env=env)
+
+    def setup_into(self, folder, *switches, env=None):
+        """The setup program with /D= last and unquoted, as a user types it (the command
+        interpreter passes the line on as it stands)."""
+        line = "Z:%s %s /D=%s" % (os.path.abspath(SETUP).replace("/", "\\"), " ".join(switches), folder)
+        return self.start_and_wait("cmd", "/c", line, env=env)
 
     def vantrel_processes(self):
         """Linux process ids of this desktop's running Vantrel.exe."""
@@ -207,11 +253,20 @@ class Setup(unittest.TestCase):
         self.assertIsNone(self.reg("HKLM\\" + INSTALL_KEY, "path"))
         self.assertIsNone(self.reg("HKLM\\" + UNINSTALL_KEY, "DisplayName"))
 
+        # All users means a folder under Program Files: any other is refused before anything
+        # is written, also one that names Program Files only on its way out of it.
+        for refused in ("C:\\Tools\\Vantrel", "C:\\Program Files\\..\\Tools\\Vantrel"):
+            for env in (standard_user, None):
+                self.assertEqual(self.setup_into(refused, "/S", "/AllUsers", env=env), EXIT_FOLDER_REFUSED, refused)
+                self.assertFalse(os.path.exists(self.desktop.drive_c("C:\\Tools")), refused)
+                self.assertIsNone(self.reg("HKLM\\" + INSTALL_KEY, "path"), refused)
+                self.assertIsNone(self.reg("HKLM\\" + RUN_KEY, "Vantrel"), refused)
+
         # A folder given with /D= stays the folder across the hand-over to the second copy.
-        chosen = self.desktop.drive_c("C:\\Tools\\Vantrel")
+        chosen = self.desktop.drive_c("C:\\Program Files\\Tools\\Vantrel")
         self.addCleanup(shutil.rmtree, os.path.dirname(chosen), True)
-        self.assertEqual(self.setup("/S", "/AllUsers", "/D=C:\\Tools\\Vantrel", env=standard_user), 0)
-        self.assertEqual(self.reg("HKLM\\" + INSTALL_KEY, "path"), "C:\\Tools\\Vantrel")
+        self.assertEqual(self.setup_into("C:\\Program Files\\Tools\\Vantrel", "/S", "/AllUsers", env=standard_user), 0)
+        self.assertEqual(self.reg("HKLM\\" + INSTALL_KEY, "path"), "C:\\Program Files\\Tools\\Vantrel")
         self.assertTrue(os.path.exists(os.path.join(chosen, "Vantrel.exe")), "not installed in the chosen folder")
         self.uninstall(chosen, env=standard_user)
 
@@ -245,6 +300,56 @@ class Setup(unittest.TestCase):
         self.assertTrue(os.path.isdir(self.desktop.data_folder()), "a silent uninstall keeps the user's data")
         for key, value in ((INSTALL_KEY, "path"), (RUN_KEY, "Vantrel"), (UNINSTALL_KEY, "DisplayName")):
             self.assertIsNone(self.reg("HKCU\\" + key, value), key)
+
+
+    def test_removing_the_data_removes_what_vantrel_wrote_and_never_follows_a_link(self):
+        data = self.desktop.data_folder()
+        elsewhere = self.desktop.drive_c("C:\\Elsewhere")
+        self.addCleanup(shutil.rmtree, elsewhere, True)
+        own = "My notes.txt"
+        cases = [
+            # A data folder that is a link to a folder of other files: the link goes, the files stay.
+            ("the data folder is a link", True, VANTREL_DATA + [own], [], False),
+            # Vantrel's files go; the user's own file stays, with the folder, and the user is told.
+            ("a file of the user's own", False, VANTREL_DATA + [own], [own], True),
+            ("only Vantrel's files", False, VANTREL_DATA, None, False),
+        ]
+        for why, linked, written, left, notice in cases:
+            with self.subTest(why):
+                self.assertEqual(self.setup("/S"), 0)
+                if os.path.islink(data):
+                    os.unlink(data)
+                shutil.rmtree(data, ignore_errors=True)
+                shutil.rmtree(elsewhere, ignore_errors=True)
+                if linked:
+                    self.write_files(elsewhere, written)
+                    os.symlink(elsewhere, data)
+                else:
+                    self.write_files(data, written)
+                self.uninstall_removing_data(self.just_for_me, expect_notice=notice)
+                if linked:
+                    # (Wine removes a Unix symbolic link to a folder neither as a folder nor as a
+                    # file, so the link may stay here; Windows removes a junction as a folder.)
+                    self.assertTrue(not os.path.lexists(data) or os.path.islink(data), "the link became a folder")
+                    self.assertEqual(self.files_under(elsewhere), sorted(written), "files behind the link went")
+                elif left is None:
+                    self.assertFalse(os.path.exists(data), "the emptied data folder stayed")
+                else:
+                    self.assertEqual(self.files_under(data), left)
+
+    def test_an_all_users_uninstall_removes_no_folder_named_on_its_command_line(self):
+        standard_user = dict(self.desktop.env, VANTREL_SETUP_STANDARD_USER="1")
+        self.assertEqual(self.setup("/S", "/AllUsers", env=standard_user), 0)
+        data = self.desktop.data_folder()
+        other = self.desktop.drive_c("C:\\Other\\Brasmoor\\Vantrel")
+        self.addCleanup(shutil.rmtree, self.desktop.drive_c("C:\\Other"), True)
+        self.write_files(other, VANTREL_DATA)
+        self.write_files(data, VANTREL_DATA)
+        self.uninstall_removing_data(self.all_users, "/AllUsers", "/UserData=C:\\Other\\Brasmoor\\Vantrel",
+                                     env=standard_user)
+        self.assertFalse(os.path.exists(self.all_users), "the program stayed")
+        self.assertEqual(self.files_under(other), sorted(VANTREL_DATA), "a folder from the command line was touched")
+        self.assertFalse(os.path.exists(data), "the user's own data stayed")
 
 
 class Script(unittest.TestCase):

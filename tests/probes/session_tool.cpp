@@ -38,6 +38,10 @@
 //   session_tool control-rect CAPTION ID   prints the screen rectangle of a control of a
 //                                 window found by its caption
 //   session_tool list-items CAPTION ID     prints the lines of a list box of that window
+//   session_tool click CAPTION TEXT        clicks the button (or check box) with that text in
+//                                 a shown window with that caption (a trailing space
+//                                 aside), however deep it sits;
+//                                 exit code 101 while there is none
 //   session_tool hold-hotkey      holds Ctrl+Alt+H as another program's hotkey until ended
 //   session_tool tray-tip         prints the tips of the notification area's icons, one a
 //                                 line, read from the shell's tooltips
@@ -331,6 +335,49 @@ static int hold_until_ended()
     return 0;
 }
 
+// The button with that text in a shown top-level window with that caption, or nullptr: a
+// setup program keeps hidden windows of the same caption while another copy of it works.
+struct ButtonSearch {
+    const char* caption;
+    const char* text;
+    HWND found;
+};
+
+static BOOL CALLBACK find_button_in(HWND control, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<ButtonSearch*>(parameter);
+    char text[256] = {};
+    char kind[32] = {};
+    GetWindowTextA(control, text, sizeof text);
+    GetClassNameA(control, kind, sizeof kind);
+    if (lstrcmpiA(kind, "Button") == 0 && IsWindowVisible(control) && std::strcmp(text, search->text) == 0) {
+        search->found = control;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+static BOOL CALLBACK find_shown_window(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<ButtonSearch*>(parameter);
+    char caption[256] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    // Setup programs pad their captions with a space on some pages.
+    size_t length = std::strlen(search->caption);
+    if (IsWindowVisible(window) && std::strncmp(caption, search->caption, length) == 0 &&
+        (caption[length] == '\0' || caption[length] == ' ')) {
+        EnumChildWindows(window, find_button_in, parameter);
+    }
+    return search->found == nullptr;
+}
+
+static HWND shown_button(const char* caption, const char* text)
+{
+    ButtonSearch search = {caption, text, nullptr};
+    EnumWindows(find_shown_window, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2) {
@@ -415,6 +462,15 @@ int main(int argc, char** argv)
         }
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
         return 0;
+    }
+    if (std::strcmp(argv[1], "click") == 0 && argc >= 4) {
+        HWND button = shown_button(argv[2], argv[3]);
+        if (button == nullptr) {
+            return 101;
+        }
+        // Posted: what the click starts may take its time (a setup program waiting for the copy
+        // of itself that it started).
+        return PostMessageA(button, BM_CLICK, 0, 0) ? 0 : 1;
     }
     if ((std::strcmp(argv[1], "control-rect") == 0 || std::strcmp(argv[1], "list-items") == 0) && argc >= 4) {
         HWND control = GetDlgItem(FindWindowA(nullptr, argv[2]), std::atoi(argv[3]));
