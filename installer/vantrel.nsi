@@ -203,6 +203,25 @@ Function ${un}ContinueElevated
   Exch $0
 FunctionEnd
 
+; The copy with administrator rights unpacks its plug-ins and the starter, and runs them,
+; from a new folder under Program Files, where only administrators can write or create a
+; name first; never from the user's temporary folder, where any program of the user could
+; replace them. Called before the first plug-in; NSIS removes the folder at the end.
+Function ${un}UseProtectedWorkingFolder
+  Push $0
+  ClearErrors
+  GetTempFileName $0 "$PROGRAMFILES"
+  ${IfNot} ${Errors}
+    Delete "$0"
+    ClearErrors
+    CreateDirectory "$0"
+    ${IfNot} ${Errors}
+      UnsafeStrCpy $PLUGINSDIR "$0"
+    ${EndIf}
+  ${EndIf}
+  Pop $0
+FunctionEnd
+
 ; Only the copy with administrator rights may work for all users. For tests of the hand-over
 ; on systems where every program has those rights, VANTREL_SETUP_STANDARD_USER=1 makes the
 ; first copy act as a standard user's.
@@ -233,6 +252,7 @@ Function ${un}ReadCommandLine
   ${GetOptions} $Parameters "/Inner" $0
   ${IfNot} ${Errors}
     StrCpy $Inner 1
+    Call ${un}UseProtectedWorkingFolder
   ${EndIf}
   UserInfo::GetAccountType
   Pop $MultiUser.Privileges

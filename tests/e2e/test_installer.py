@@ -32,13 +32,14 @@ VANTREL_DATA = ["Launcher.lst", "Launcher.opt", "Launcher.con", "Vantrel.ini", "
 
 
 class FileOpens:
-    """The names of files opened in a folder from now on (inotify)."""
+    """The names of files opened (or with IN_CREATE, made) in a folder from now on (inotify)."""
     IN_OPEN = 0x20
+    IN_CREATE = 0x100
 
-    def __init__(self, folder):
+    def __init__(self, folder, events=IN_OPEN):
         self.libc = ctypes.CDLL(None, use_errno=True)
         self.fd = self.libc.inotify_init1(os.O_NONBLOCK)
-        self.libc.inotify_add_watch(self.fd, folder.encode(), self.IN_OPEN)
+        self.libc.inotify_add_watch(self.fd, folder.encode(), events)
         self.seen = set()
 
     def names(self):
@@ -238,9 +239,18 @@ class Setup(unittest.TestCase):
                         "no activation sound was opened from the install folder: %s" % opens.names())
 
     def test_for_all_users_silently_from_a_standard_users_setup(self):
-        # The setup program asks for administrator rights through a second copy of itself.
+        # The setup program asks for administrator rights through a second copy of itself. That
+        # copy unpacks its plug-ins and the starter (used here for /Run) in a new folder under
+        # Program Files, never in the user's temporary folder, and the folder goes at its end.
         standard_user = dict(self.desktop.env, VANTREL_SETUP_STANDARD_USER="1")
-        self.assertEqual(self.setup("/S", "/AllUsers", env=standard_user), 0)
+        program_files = os.path.dirname(os.path.dirname(self.all_users))
+        made = FileOpens(program_files, FileOpens.IN_CREATE)
+        self.addCleanup(made.close)
+        self.assertEqual(self.setup("/S", "/AllUsers", "/Run", env=standard_user), 0)
+        worked_in = [name for name in made.names() if name.lower().startswith("ns")]
+        self.assertEqual(len(worked_in), 1, "the elevated copy's working folders: %s" % made.names())
+        self.assertFalse(os.path.exists(os.path.join(program_files, worked_in[0])), "its working folder stayed")
+        self.wait_for_one_copy()
         self.assert_installed(self.all_users, "HKLM", "HKCU", self.start_menu(self.desktop.drive_c("C:\\ProgramData")))
         self.assertIn("/AllUsers", self.reg("HKLM\\" + UNINSTALL_KEY, "UninstallString"))
 
