@@ -69,17 +69,15 @@ int install_chord_hook(bool wait)
         return 1;
     }
     // The low-level hook runs on a thread of its own; the in-process hook of old Windows runs
-    // in the programs under the pointer and asks the launcher window itself.
-    int result = 0;
-    if (is_vista_or_later()) {
+    // in the programs under the pointer. Either decides at each chord whether full-screen and
+    // listed programs, or a pause, keep it, from the settings published here first.
+    bool low_level = is_vista_or_later();
+    if (low_level) {
         start_hook_thread();
-        publish_chord_settings();
-        result = install_hook_on_thread(main_window, wait);
-    } else {
-        result = _install_module(main_window);
-        // Full-screen and listed programs, and a pause, keep their chords: decided at each
-        // chord by the hook, from the rules published here.
-        publish_chord_settings();
+    }
+    publish_chord_settings();
+    int result = low_level ? install_hook_on_thread(main_window, wait) : _install_module(main_window);
+    if (!low_level) {
         _ask_module(WM_CHORD_QUESTION);
     }
     hook_installed = result == 1;

@@ -92,16 +92,12 @@ ItemLook look_of_panel(int index, ItemAnswer& answer)
         return look_of(item);
     }
     ItemLook look = {};
-    if (answer.reach == TargetReach::present && answer.name[0] != '\0') {
-        std::strncpy(look.name, answer.name, sizeof look.name - 1);
-        look.icon = answer.icon;
-        look.icon_owned = answer.icon != nullptr;
-        answer.icon = nullptr;
-    } else if (answer.reach == TargetReach::present) {
+    if (answer.reach == TargetReach::present) {
         // There, but the shell gave no name (a share it cannot list): shown by its file name,
         // never emptied.
-        std::strncpy(look.name, target_file_name(item), sizeof look.name - 1);
-        look.icon = answer.icon != nullptr ? answer.icon : empty_panel_icon;
+        bool named = answer.name[0] != '\0';
+        std::strncpy(look.name, named ? answer.name : target_file_name(item), sizeof look.name - 1);
+        look.icon = answer.icon != nullptr || named ? answer.icon : empty_panel_icon;
         look.icon_owned = answer.icon != nullptr;
         answer.icon = nullptr;
     } else if (answer.reach == TargetReach::unreachable) {

@@ -174,7 +174,6 @@ void ask_about_items(const char* const* items, int first, int count, const void*
         }
         for (int k = 0; k < job->answer.count; ++k) {
             answers[job->answer.panels[k]] = job->answer.answers[k];
-            answers[job->answer.panels[k]].asked = true;
         }
         forget_question(job);
         delete job;
